@@ -1,0 +1,31 @@
+// The Convert command: the input editor's lines become giant text in the output editor.
+#pragma once
+
+#include <string>
+
+#include "conversion/ConversionHost.h"
+#include "platform/FileSystem.h"
+#include "platform/TextServices.h"
+
+namespace tarumo {
+
+// Where the glyph pictures come from: the program folder (ending in a backslash) and the
+// services that fold, cut and read.
+struct GlyphLibrary {
+  std::string programFolder;
+  const FileSystem& files;
+  const TextServices& text;
+};
+
+// More spacing lines than this after one row set are refused: the box can be typed into
+// freely, and a mistyped huge value would otherwise fill memory instead of the editor.
+inline constexpr int kMaxSpacingLines = 1000;
+
+// Runs one pass. Failures (a glyph file that is too short or cannot be read, a spacing text
+// that is not an integer or is too large) raise Error before anything reaches the output.
+void RunConversionPass(ConversionHost& host, const GlyphLibrary& library);
+
+// The progress text after output line `index` of `count` has been appended: "%3.1f%".
+std::string ProgressText(int index, int count);
+
+}  // namespace tarumo
