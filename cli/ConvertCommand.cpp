@@ -1,0 +1,61 @@
+#include "cli/ConvertCommand.h"
+
+#include <istream>
+#include <iterator>
+#include <ostream>
+
+#include "cli/StreamHost.h"
+#include "cli/TextCodec.h"
+#include "common/Error.h"
+#include "conversion/ConversionPass.h"
+#include "platform/posix/Cp932.h"
+#include "platform/posix/ExecutableFolder.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "platform/posix/PosixTextServices.h"
+
+namespace tarumo::cli {
+namespace {
+
+constexpr const char* kProgram = "tarumo2-cli: ";
+
+}  // namespace
+
+int RunConvert(const ConvertOptions& options, std::istream& in, std::ostream& out,
+               std::ostream& err) {
+  const std::string folder =
+      options.glyphFolder.value_or((ExecutableFolder() / "glyphs").string());
+  // The library is named like the window names it: code page 932 with a closing backslash.
+  const auto programFolder = Utf8ToCp932(folder);
+  if (!programFolder) {
+    err << kProgram << "the glyph folder's name cannot be written in code page 932: " << folder
+        << "\n";
+    return 2;
+  }
+
+  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  DecodedLines input = DecodeInputLines(bytes, options.encoding);
+  if (!input.error.empty()) {
+    err << kProgram << input.error << "\n";
+    return 2;
+  }
+
+  const char* lineEnd = options.crlf ? "\r\n" : "\n";
+  StreamHost host(std::move(input.lines), options.blankLine, [&](const std::string& line) {
+    out << EncodeOutput(line, options.encoding) << lineEnd;
+  });
+  const PosixFileSystem files;
+  const PosixTextServices text;
+  try {
+    RunConversionPass(host, {*programFolder + "\\", files, text});
+  } catch (const Error& error) {
+    err << kProgram << EncodeOutput(error.what(), options.encoding) << "\n";
+    return 1;
+  }
+  if (!host.MissingGlyphMessage().empty()) {
+    err << EncodeOutput(host.MissingGlyphMessage(), options.encoding) << "\n";
+  }
+  out.flush();
+  return 0;
+}
+
+}  // namespace tarumo::cli
