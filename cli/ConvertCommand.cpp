@@ -45,15 +45,14 @@ int RunConvert(const ConvertOptions& options, std::istream& in, std::ostream& ou
   });
   const PosixFileSystem files;
   const PosixTextServices text;
+  std::string missingGlyphs;
   try {
-    RunConversionPass(host, {*programFolder + "\\", files, text});
+    missingGlyphs = RunConversionPass(host, {*programFolder + "\\", files, text});
   } catch (const Error& error) {
     err << kProgram << EncodeOutput(error.what(), options.encoding) << "\n";
     return 1;
   }
-  if (!host.MissingGlyphMessage().empty()) {
-    err << EncodeOutput(host.MissingGlyphMessage(), options.encoding) << "\n";
-  }
+  if (!missingGlyphs.empty()) err << EncodeOutput(missingGlyphs, options.encoding) << "\n";
   out.flush();
   return 0;
 }

@@ -7,10 +7,6 @@ namespace tarumo::cli {
 StreamHost::StreamHost(std::vector<std::string> input, std::string blankLine, LineSink sink)
     : input_(std::move(input)), blankLine_(std::move(blankLine)), sink_(std::move(sink)) {}
 
-void StreamHost::SetStatusPanel(StatusPanel panel, const std::string& text) {
-  if (panel == StatusPanel::kMissingGlyphs) missingGlyphs_ = text;
-}
-
 void StreamHost::AppendOutputLine(const std::string& line) {
   // Earlier lines already obey the rules, so the appended one is all the editor would change.
   sink_(ApplySpacingRulesToLine(line));

@@ -16,11 +16,9 @@ class StreamHost final : public ConversionHost {
   // Every appended line goes to `sink` as the window's output editor would show it.
   StreamHost(std::vector<std::string> input, std::string blankLine, LineSink sink);
 
-  // The last missing-glyph message of the pass; empty when every character had a glyph.
-  const std::string& MissingGlyphMessage() const { return missingGlyphs_; }
-
   void ClearOutput() override {}
-  void SetStatusPanel(StatusPanel panel, const std::string& text) override;
+  // Progress and the growing missing-glyph list are for a person watching a window.
+  void SetStatusPanel(StatusPanel, const std::string&) override {}
   int InputLineCount() override { return static_cast<int>(input_.size()); }
   // Nobody to ask: a long input is converted.
   bool AskYesNo(const std::string&, const std::string&) override { return true; }
@@ -34,7 +32,6 @@ class StreamHost final : public ConversionHost {
   std::vector<std::string> input_;
   std::string blankLine_;
   LineSink sink_;
-  std::string missingGlyphs_;
 };
 
 }  // namespace tarumo::cli

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <optional>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -54,11 +55,29 @@ int SpacingLines(const std::string& text) {
   return value > 0 ? value : 0;
 }
 
+// The second panel's text: "[ ﾟдﾟ]＜『…』…が変換できません！！". It is grown in place, so
+// reporting after every line costs the new keys only, however long the list gets.
+class MissingGlyphReport {
+ public:
+  bool empty() const { return text_.size() == std::char_traits<char>::length(kMissingPrefix); }
+  void Add(const std::string& key) { text_.append(kMissingOpen).append(key).append(kMissingClose); }
+  // Shows the whole list on the host's second panel.
+  void ShowOn(ConversionHost& host) {
+    const std::size_t listEnd = text_.size();
+    text_.append(kMissingSuffix);
+    host.SetStatusPanel(StatusPanel::kMissingGlyphs, text_);
+    text_.resize(listEnd);
+  }
+  std::string Message() const { return empty() ? std::string() : text_ + kMissingSuffix; }
+
+ private:
+  std::string text_ = kMissingPrefix;
+};
+
 // Phase 1: every input line becomes three rows and its spacing lines.
 std::vector<std::string> BuildOutputLines(ConversionHost& host, const GlyphLibrary& library,
-                                          int inputLines) {
+                                          int inputLines, MissingGlyphReport& missing) {
   GlyphCache glyphs(library);
-  std::string missing;
   std::vector<std::string> output;
   for (int i = 0; i < inputLines; ++i) {
     const std::string folded = ToFullWidth(host.InputLine(i), library.text);
@@ -67,11 +86,11 @@ std::vector<std::string> BuildOutputLines(ConversionHost& host, const GlyphLibra
       if (const auto& glyph = glyphs.Find(key)) {
         for (int k = 0; k < 3; ++k) rows[k] += (*glyph)[k];
       } else {
-        missing.append(kMissingOpen).append(key).append(kMissingClose);
+        missing.Add(key);
       }
     }
     if (!missing.empty()) {
-      host.SetStatusPanel(StatusPanel::kMissingGlyphs, kMissingPrefix + missing + kMissingSuffix);
+      missing.ShowOn(host);
       host.Repaint();
     }
     for (auto& row : rows) output.push_back(std::move(row));
@@ -88,20 +107,21 @@ std::string ProgressText(int index, int count) {
   return text;
 }
 
-void RunConversionPass(ConversionHost& host, const GlyphLibrary& library) {
+std::string RunConversionPass(ConversionHost& host, const GlyphLibrary& library) {
   host.ClearOutput();
   host.SetStatusPanel(StatusPanel::kProgress, "");
   host.SetStatusPanel(StatusPanel::kMissingGlyphs, "");
 
   const int inputLines = host.InputLineCount();
   if (inputLines > kQuestionAboveLines && !host.AskYesNo(kLongInputText, kLongInputCaption)) {
-    return;
+    return {};
   }
-  if (inputLines == 0) return;
+  if (inputLines == 0) return {};
   host.SetStatusPanel(StatusPanel::kProgress, kPreparing);
   host.Repaint();
 
-  const std::vector<std::string> output = BuildOutputLines(host, library, inputLines);
+  MissingGlyphReport missing;
+  const std::vector<std::string> output = BuildOutputLines(host, library, inputLines, missing);
 
   // Phase 2: the lines go into the output editor one by one, the window staying usable.
   host.SetStatusPanel(StatusPanel::kProgress, kPhaseOneDone);
@@ -113,6 +133,7 @@ void RunConversionPass(ConversionHost& host, const GlyphLibrary& library) {
     host.ProcessMessages();
   }
   host.SetStatusPanel(StatusPanel::kProgress, kDone);
+  return missing.Message();
 }
 
 }  // namespace tarumo

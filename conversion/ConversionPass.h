@@ -21,9 +21,11 @@ struct GlyphLibrary {
 // freely, and a mistyped huge value would otherwise fill memory instead of the editor.
 inline constexpr int kMaxSpacingLines = 1000;
 
-// Runs one pass. Failures (a glyph file that is too short or cannot be read, a spacing text
-// that is not an integer or is too large) raise Error before anything reaches the output.
-void RunConversionPass(ConversionHost& host, const GlyphLibrary& library);
+// Runs one pass and returns the missing-glyph message that the second panel shows at its end
+// (empty when every character had a glyph, or when the pass stopped early). Failures (a glyph
+// file that is too short or cannot be read, a spacing text that is not an integer or is too
+// large) raise Error before anything reaches the output.
+std::string RunConversionPass(ConversionHost& host, const GlyphLibrary& library);
 
 // The progress text after output line `index` of `count` has been appended: "%3.1f%".
 std::string ProgressText(int index, int count);

@@ -22,7 +22,7 @@ class ConversionPassTest : public ::testing::Test {
     folder_.Write("data\\い.txt", "i1\r\ni2\r\ni3\r\n");
   }
 
-  void Run() { RunConversionPass(host_, {folder_.ProgramFolder(), files_, text_}); }
+  std::string Run() { return RunConversionPass(host_, {folder_.ProgramFolder(), files_, text_}); }
 
   std::string RunExpectingError() {
     try {
@@ -124,7 +124,7 @@ TEST_F(ConversionPassTest, AHugeBlankLineIsRefusedBeforeAnythingIsFilled) {
 
 TEST_F(ConversionPassTest, MissingGlyphsAccumulateAcrossLinesWithRepeats) {
   host_.input = {"aXa", "a", "Y\tX"};
-  Run();
+  EXPECT_EQ(Run(), "[ ﾟдﾟ]＜『Ｘ』『Ｙ』『』『Ｘ』が変換できません！！");
   EXPECT_EQ(host_.output[0], "a1a1");
   const Lines panelOne = [&] {
     Lines texts;
@@ -136,6 +136,12 @@ TEST_F(ConversionPassTest, MissingGlyphsAccumulateAcrossLinesWithRepeats) {
   EXPECT_EQ(panelOne, (Lines{"", "[ ﾟдﾟ]＜『Ｘ』が変換できません！！",
                              "[ ﾟдﾟ]＜『Ｘ』が変換できません！！",
                              "[ ﾟдﾟ]＜『Ｘ』『Ｙ』『』『Ｘ』が変換できません！！"}));
+}
+
+TEST_F(ConversionPassTest, APassWithEveryGlyphReportsNothingMissing) {
+  host_.input = {"aい"};
+  EXPECT_EQ(Run(), "");
+  EXPECT_EQ(host_.panels[1], "");
 }
 
 TEST_F(ConversionPassTest, LinesWithoutGlyphsGiveThreeEmptyRows) {

@@ -1,0 +1,106 @@
+// tarumo2-cli end to end: the real program on the fixture glyph library.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "tests/unit/TempFolder.h"
+
+namespace tarumo {
+namespace {
+
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+// Runs tarumo2-cli with `arguments` (shell words) and `input` on standard input.
+CliRun RunCli(const std::string& arguments, const std::string& input,
+              const std::string& glyphs = TARUMO_FIXTURE_GLYPHS) {
+  testing::TempFolder folder;
+  const auto in = folder.path() / "in";
+  const auto err = folder.path() / "err";
+  std::ofstream(in, std::ios::binary) << input;
+  const std::string command = std::string(TARUMO_CLI) + " --glyphs " + glyphs +
+                              " " + arguments + " < " + in.string() + " 2> " + err.string();
+  CliRun run{};
+  FILE* pipe = ::popen(command.c_str(), "r");
+  std::array<char, 4096> buffer{};
+  for (std::size_t got; (got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) {
+    run.out.append(buffer.data(), got);
+  }
+  const int status = ::pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  std::ifstream errors(err, std::ios::binary);
+  run.err.assign(std::istreambuf_iterator<char>(errors), std::istreambuf_iterator<char>());
+  return run;
+}
+
+// The expected texts are written in UTF-8, independent of this file's compiled literals.
+std::string Utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+
+TEST(Cli, ConvertsUtf8InputWithSpacingLinesAfterEveryRowSet) {
+  const CliRun run = RunCli("", "a\xE3\x81\x84\nA\n");  // "aい", "A"
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, Utf8(u8"　■■　■　■\n■　■　■　■\n　■■■　■　\n\n"
+                          u8"　■　\n■■■\n■　■\n\n"));
+  EXPECT_EQ(run.err, "");
+}
+
+TEST(Cli, Cp932InAndOutWithCrLfAndBlankLines) {
+  const CliRun run = RunCli("--encoding cp932 --crlf --blank 0", "\x82\xA0\r\n");  // "あ"
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "\x81\xA1\x81\xA1\x81\xA1\r\n\x81\x40\x81\xA1\x81\xA1\r\n"
+                     "\x81\xA1\x81\xA1\x81\x40\r\n");
+}
+
+TEST(Cli, MissingGlyphsAreListedOnStandardErrorAndStillSucceed) {
+  const CliRun run = RunCli("", "aXa\n\tY\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, Utf8(u8"[ ﾟдﾟ]＜『Ｘ』『』『Ｙ』が変換できません！！\n"));
+  EXPECT_EQ(run.out.substr(0, run.out.find('\n')), Utf8(u8"　■■　　■■　"));
+}
+
+TEST(Cli, ABadBlankValueFailsThePassWithTheProgramsMessage) {
+  const CliRun run = RunCli("--blank x", "a\n");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, Utf8(u8"tarumo2-cli: 'x' は整数ではありません\n"));
+}
+
+TEST(Cli, InputThatCannotBeTakenNamesItsLine) {
+  CliRun run = RunCli("", "a\n\xFF\n");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "tarumo2-cli: line 2: not valid UTF-8\n");
+  run = RunCli("", "a\nb\n\xF0\x9F\x98\x80\n");  // an emoji
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "tarumo2-cli: line 3: a character that code page 932 cannot hold\n");
+  run = RunCli("--encoding cp932", "\x82\n");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "tarumo2-cli: line 1: not valid Shift-JIS (code page 932)\n");
+}
+
+TEST(Cli, BadUsageExitsWithTwo) {
+  EXPECT_EQ(RunCli("--encoding latin1", "").status, 2);
+  EXPECT_EQ(RunCli("--frobnicate", "").status, 2);
+  EXPECT_EQ(RunCli("--blank", "").status, 2);
+  const CliRun help = RunCli("--help", "");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("--encoding"), std::string::npos);
+}
+
+TEST(Cli, OutputLinesObeyTheSpacingRules) {
+  // A glyph whose rows break the rules comes out as the window would show it.
+  testing::TempFolder library;
+  library.Write("data\\あ.txt", "  xy\r\ny  z\r\n \r\n");
+  const CliRun run = RunCli("--blank 0", "\xE3\x81\x82\n", library.path().string());
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "xy\ny z\n \n");
+}
+
+}  // namespace
+}  // namespace tarumo
