@@ -1,0 +1,24 @@
+#include "documents/PreviewPage.h"
+
+namespace tarumo {
+namespace {
+
+constexpr const char* kHead[] = {
+    "<html lang=\"ja\">",
+    "<head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=shift_jis\"></head>",
+    "<body bgcolor=\"#efefef\">",
+};
+constexpr const char* kClosing = "</body></html>";
+constexpr const char* kLineEnd = "<br>";
+
+}  // namespace
+
+std::vector<std::string> PreviewPageLines(const std::vector<std::string>& giantLines) {
+  std::vector<std::string> page(std::begin(kHead), std::end(kHead));
+  page.reserve(giantLines.size() + 4);
+  for (const auto& line : giantLines) page.push_back(line + kLineEnd);
+  page.emplace_back(kClosing);
+  return page;
+}
+
+}  // namespace tarumo

@@ -1,0 +1,16 @@
+// The preview page: the giant text as a plain HTML page in code page 932.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tarumo {
+
+// The page's name in the temporary folder; one page serves every preview.
+inline constexpr const char* kPreviewPageName = "___tarumo.html";
+
+// The page's lines: three head lines, each giant-text line followed by "<br>", the closing
+// line. Nothing is escaped: the giant text goes into the page byte for byte.
+std::vector<std::string> PreviewPageLines(const std::vector<std::string>& giantLines);
+
+}  // namespace tarumo

@@ -1,0 +1,11 @@
+#include "platform/win32/ProcessCommandLine.h"
+
+#include <windows.h>
+
+namespace tarumo {
+
+std::string ProcessCommandLine() {
+  return ::GetCommandLineA();
+}
+
+}  // namespace tarumo
