@@ -19,9 +19,16 @@ const char* const kUsage =
     "  --help             this text\n"
     "\n"
     "Characters without a glyph are left out and listed on standard error.\n"
+
     "Exit status: 0 converted (also when glyphs are missing); 1 the conversion failed (a glyph\n"
     "file too short or unreadable, a bad --blank); 2 bad usage, or input that is not valid in\n"
-    "the chosen encoding or holds a character that code page 932 cannot hold.\n";
+    "the chosen encoding or holds a character that code page 932 cannot hold.\n"
+    "\n"
+    "check-glyphs checks a glyph library (default: the one beside this program): files of fewer\n"
+    "than three lines, rows of unequal width in the reader's font, rows the output editor would\n"
+    "change, misnamed or misplaced files, bytes that are not Shift-JIS. One line per problem,\n"
+    "then a summary; exit status 1 when anything is wrong. --coverage also lists, per class of\n"
+    "common characters, those without a glyph.\n";
 
 ParsedCommandLine ParseConvertCommandLine(const std::vector<std::string>& arguments) {
   ParsedCommandLine parsed;

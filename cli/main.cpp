@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/CheckGlyphsCommand.h"
 #include "cli/CliOptions.h"
 #include "cli/ConvertCommand.h"
 
@@ -11,6 +12,9 @@ int main(int argc, char** argv) {
   using namespace tarumo::cli;
   std::ios::sync_with_stdio(false);
   const std::vector<std::string> arguments(argv + 1, argv + argc);
+  if (!arguments.empty() && arguments[0] == "check-glyphs") {
+    return RunCheckGlyphs({arguments.begin() + 1, arguments.end()}, std::cout, std::cerr);
+  }
 
   const ParsedCommandLine parsed = ParseConvertCommandLine(arguments);
   if (parsed.help) {
