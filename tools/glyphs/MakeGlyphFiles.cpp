@@ -8,8 +8,10 @@
 // that mark, where "·" stands for a blank cell of 16 dots (a full-width and a half-width
 // space). Lines starting with "#" and empty lines are skipped. Rows are drawn left-aligned:
 // trailing spaces are dropped, and every row is filled up on the right with full-width and
-// single half-width spaces until all three have the same width in the reader's font. The
-// folders low, up and data are made anew; ext is left as it is.
+// single half-width spaces until all three have the same width in the reader's font. Every
+// row then ends in a full-width space: the 11-dot gap keeps pictures set side by side from
+// joining into one ("は" and "な" would otherwise share a stroke). The folders low, up and
+// data are made anew; ext is left as it is.
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -274,7 +276,7 @@ int main(int argc, char** argv) {
     std::string folder = tarumo::ClassFolderOf(key);
     folder.pop_back();  // the backslash
     std::ofstream out(library / folder / (glyph.first + ".txt"), std::ios::binary);
-    for (const std::string& row : glyph.second) out << row << "\r\n";
+    for (const std::string& row : glyph.second) out << row << kFullWidthSpace << "\r\n";
     if (!out) {
       std::cerr << "cannot write the glyph of " << glyph.first << "\n";
       return 1;
