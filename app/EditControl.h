@@ -1,0 +1,37 @@
+// Reading and writing the text of an edit or rich edit control through its messages.
+//
+// Positions are the control's own character positions; texts are code page 932 bytes.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace tarumo {
+
+// The whole text, as WM_GETTEXT gives it.
+std::string WindowText(HWND control);
+
+// The number of lines; an empty last line does not count.
+int EditLineCount(HWND control);
+
+// The text of line `index`, without its line break.
+std::string EditLine(HWND control, int index);
+
+// Replaces the text of line `index`, its line break kept.
+void ReplaceEditLine(HWND control, int index, const std::string& text);
+
+// The index of the last line as the control reports it, an empty last line included.
+int LastLineIndex(HWND control);
+
+// Appends `text` as the new last line, ending with a line break; a last line that does not yet
+// end with one gets it first. Returns the index of the new line.
+int AppendEditLine(HWND control, const std::string& text);
+
+// The start of the selection.
+int SelectionStart(HWND control);
+
+// Puts the caret at `position`, with nothing selected.
+void PlaceCaret(HWND control, int position);
+
+}  // namespace tarumo

@@ -1,0 +1,33 @@
+#include "app/EditorText.h"
+
+namespace tarumo {
+
+std::string_view WithoutLineBreak(std::string_view line) {
+  while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
+  return line;
+}
+
+std::string WithCrLfLineBreaks(std::string_view text) {
+  // CR and LF never occur as the second byte of a double-byte character.
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const char c = text[at];
+    if (c == '\r') {
+      out.append("\r\n");
+      if (at + 1 < text.size() && text[at + 1] == '\n') ++at;
+    } else if (c == '\n') {
+      out.append("\r\n");
+    } else {
+      out.push_back(c);
+    }
+  }
+  return out;
+}
+
+int CountedLines(int reportedLines, bool lastLineEmpty) {
+  if (reportedLines <= 0) return 0;
+  return lastLineEmpty ? reportedLines - 1 : reportedLines;
+}
+
+}  // namespace tarumo

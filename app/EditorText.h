@@ -1,0 +1,19 @@
+// Texts as the editor controls give them, and the rule that counts an editor's lines.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tarumo {
+
+// A line as EM_GETLINE copies it, without the line break that a rich edit copies along.
+std::string_view WithoutLineBreak(std::string_view line);
+
+// `text` with every line break as CR LF: a CR LF stays, a lone CR or a lone LF becomes CR LF.
+std::string WithCrLfLineBreaks(std::string_view text);
+
+// The number of lines of an editor that reports `reportedLines` (EM_GETLINECOUNT, which counts
+// an empty last line): a last line that is empty does not count, so an empty editor has none.
+int CountedLines(int reportedLines, bool lastLineEmpty);
+
+}  // namespace tarumo

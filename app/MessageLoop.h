@@ -1,0 +1,21 @@
+// The event loop of the main window, and the processing of pending messages that the
+// conversion lets through while it fills the output editor.
+#pragma once
+
+#include <windows.h>
+
+namespace tarumo {
+
+// Raised by ProcessPendingMessages when the window closed while a command was running, so
+// that the command stops; the quit request stays queued for the event loop.
+struct WindowClosed {};
+
+// Dispatches messages until the quit request. Shortcuts of `shortcuts` are looked up before
+// the focused control sees a key, and Tab moves the focus between the controls of `window`.
+void RunMessageLoop(HWND window, HACCEL shortcuts);
+
+// Dispatches every pending message the same way, then returns. Raises WindowClosed when it
+// meets the quit request.
+void ProcessPendingMessages(HWND window, HACCEL shortcuts);
+
+}  // namespace tarumo

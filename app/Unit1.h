@@ -1,0 +1,142 @@
+// The main window: its controls, menus and dialogs, and every command that they start.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "app/CommandIds.h"
+#include "app/FileDialogs.h"
+#include "app/WindowLayout.h"
+#include "conversion/ConversionHost.h"
+#include "platform/win32/FontHandle.h"
+#include "platform/win32/MenuHandles.h"
+
+namespace tarumo {
+
+class TForm1 final : public ConversionHost {
+ public:
+  TForm1();
+  ~TForm1() override;
+  TForm1(const TForm1&) = delete;
+  TForm1& operator=(const TForm1&) = delete;
+
+  // Creates the window with its controls, menus and dialogs, then runs FormCreate. Raises Error
+  // when the window or a control cannot be created.
+  void Create(HINSTANCE instance);
+
+  // Shows the window for the first time, the focus in MemoIn.
+  void Show(int showCommand);
+
+  HWND Handle() const { return handle_; }
+  HACCEL Shortcuts() const { return shortcuts_.get(); }
+
+  // What the conversion pass needs of the window.
+  void ClearOutput() override;
+  void SetStatusPanel(StatusPanel panel, const std::string& text) override;
+  int InputLineCount() override;
+  bool AskYesNo(const std::string& text, const std::string& caption) override;
+  void Repaint() override;
+  std::string InputLine(int index) override;
+  std::string BlankLineText() override;
+  void AppendOutputLine(const std::string& line) override;
+  void ProcessMessages() override;
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // Runs one message's handler; a failure that escapes it goes to the standard error box.
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+
+  // Creation and painting of the controls (Unit1Controls.cpp).
+  void CreateControls(HINSTANCE instance);
+  HWND CreateControl(DWORD exStyle, const char* className, const char* text, DWORD style,
+                     const layout::Bounds& bounds, CommandId id, HINSTANCE instance);
+  void CreateStatusBar(HINSTANCE instance);
+  void CreateTooltips(HINSTANCE instance);
+  void PaintLabel1();
+
+  // Message handlers.
+  void OnSize(UINT kind);
+  void OnCommand(CommandId id, UINT code);
+  void OnControlNotification(CommandId id, UINT code);
+  void OnControlFocused(CommandId id);
+  void Button1Entered();
+  void OnContextMenu(HWND target, int x, int y);
+  void OnNextDialogControl(WPARAM wParam, LPARAM lParam);
+  void OnActivate(UINT state);
+  void OnPaint();
+  void OnClose();
+  void OnDestroy();
+
+  // Window events.
+  void FormCreate();
+  void FormResize();
+  void FormDropFiles(HDROP drop);
+  void FormClose();
+  void DockStatusBar();
+
+  // Conversion and output (Unit1Conversion.cpp).
+  void Button1Click();
+  void TranceClick();
+  void MemoOutChange();
+
+  // Editing commands and the clipboard (Unit1Commands.cpp).
+  void MemoInEnter();
+  void MemoOutEnter();
+  HWND ActiveEditorControl() const;
+  void AllSelectMenuClick();
+  void UndoMenuClick();
+  void CutMenuClick();
+  void CopyMenuClick();
+  void PasteMenuClick();
+  void AllSelectClick();
+  void UndoClick();
+  void CutClick();
+  void CopyClick();
+  void PasteClick();
+  void Button2Click();
+  void ExitAppClick();
+  void PopupMenu1At(int x, int y);
+
+  HWND handle_ = nullptr;
+
+  // Controls, in tab order; they go with the window.
+  HWND MemoIn = nullptr;
+  HWND Button1 = nullptr;
+  HWND Button2 = nullptr;
+  HWND BlankLine = nullptr;
+  HWND BlankLineUD = nullptr;
+  HWND MemoOut = nullptr;
+  HWND StatusBar1 = nullptr;
+  HWND tooltips_ = nullptr;
+
+  FontHandle windowFont_;
+  FontHandle memoOutFont_;
+  MenuHandle MainMenu1{nullptr};  // handed to the window once it exists
+  MenuHandle PopupMenu1{nullptr};
+  AcceleratorTable shortcuts_;
+  FileDialogSettings OpenDialog1;
+  FileDialogSettings SaveDialog1;
+
+  // 0 for MemoIn, 1 for MemoOut: the editor that the Edit menu acts on.
+  std::int32_t activeEditor_ = 0;
+  // Where the glyph library and the settings are, ending in a backslash.
+  std::string programFolder_;
+
+  // The control that last took the focus; it gets it back when the window is activated.
+  HWND activeControl_ = nullptr;
+  // A conversion pass is running; a second one is not started from its message processing.
+  bool converting_ = false;
+  // The spacing rules are writing lines back; the changes that this makes are not rescanned.
+  bool correctingOutput_ = false;
+  // The line that the conversion pass is appending: every line before it obeys the rules.
+  std::optional<int> appendingLine_;
+};
+
+// The program's one main window, while it exists.
+extern TForm1* Form1;
+
+}  // namespace tarumo

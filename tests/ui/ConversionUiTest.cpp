@@ -1,0 +1,207 @@
+// The Convert command in the window: typed text becomes giant text in the output editor, with
+// the progress and the missing glyphs in the status bar.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/ui/DesktopInput.h"
+#include "tests/ui/MessageBoxes.h"
+#include "tests/ui/ProgramUnderTest.h"
+#include "tests/ui/Waiting.h"
+
+namespace tarumo::ui {
+namespace {
+
+using enum CommandId;
+
+// The giant text of "aい" with the fixture library and one spacing line: the pictures of ａ and
+// い side by side.
+const std::string kGiantAI =
+    "　■■　■　■\r\n"
+    "■　■　■　■\r\n"
+    "　■■■　■　\r\n"
+    "\r\n";
+const std::string kGiantA =
+    "　■■　\r\n"
+    "■　■　\r\n"
+    "　■■■\r\n"
+    "\r\n";
+
+std::string Lines(int count, const std::string& line) {
+  std::string text;
+  for (int i = 0; i < count; ++i) text += line + "\r\n";
+  return text;
+}
+
+class ConversionUi : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_NO_FATAL_FAILURE(program.Start()); }
+
+  bool ProgressReaches(const std::string& text) {
+    return WaitUntil([&] { return program.StatusPanel(0) == text; });
+  }
+  bool MemoInHolds(const std::string& text) {
+    return WaitUntil([&] { return program.Text(kMemoIn) == text; });
+  }
+
+  ProgramUnderTest program;
+};
+
+TEST_F(ConversionUi, TypedTextBecomesGiantTextOnF5) {
+  TypeText("aい");
+  ASSERT_TRUE(MemoInHolds("aい")) << "MemoIn: " << program.Text(kMemoIn);
+  PressKey(VK_F5);
+  ASSERT_TRUE(ProgressReaches("100%"));
+  EXPECT_EQ(program.Text(kMemoOut), kGiantAI);
+  EXPECT_EQ(program.StatusPanel(1), "");
+  EXPECT_EQ(program.Text(kMemoIn), "aい");
+  EXPECT_FALSE(ShowsMessageBox(program.processId()));
+}
+
+TEST_F(ConversionUi, MissingGlyphsAreListedInTheSecondPanel) {
+  TypeText("aXa");
+  ASSERT_TRUE(MemoInHolds("aXa"));
+  PressKey(VK_F5);
+  ASSERT_TRUE(ProgressReaches("100%"));
+  EXPECT_EQ(program.StatusPanel(1), "[ ﾟдﾟ]＜『Ｘ』が変換できません！！");
+  EXPECT_EQ(program.Text(kMemoOut),
+            "　■■　　■■　\r\n"
+            "■　■　■　■　\r\n"
+            "　■■■　■■■\r\n"
+            "\r\n");
+}
+
+TEST_F(ConversionUi, ConvertingAgainGivesTheSameTextAndSpacingFollowsTheBox) {
+  program.SetText(kMemoIn, "a\r\nい");
+  program.SetText(kBlankLine, "0");
+  PressKey(VK_F5);
+  ASSERT_TRUE(ProgressReaches("100%"));
+  const std::string first = program.Text(kMemoOut);
+  EXPECT_EQ(first,
+            "　■■　\r\n■　■　\r\n　■■■\r\n"
+            "■　■\r\n■　■\r\n　■　\r\n");
+  program.SetText(kMemoOut, "");
+  PressKey(VK_F5);
+  ASSERT_TRUE(WaitUntil([&] { return program.Text(kMemoOut) == first; }));
+}
+
+TEST_F(ConversionUi, TabFromTheInputEditorEntersTheConvertButtonAndConverts) {
+  TypeText("a");
+  ASSERT_TRUE(MemoInHolds("a"));
+  PressKey(VK_TAB);
+  ASSERT_TRUE(ProgressReaches("100%"));
+  EXPECT_EQ(program.Text(kMemoOut), kGiantA);
+  EXPECT_EQ(program.FocusedControl(), program.control(kButton1));
+  // Tab moved the focus on; it typed nothing.
+  EXPECT_EQ(program.Text(kMemoIn), "a");
+}
+
+TEST_F(ConversionUi, F5ConvertsWhicheverControlHasTheFocus) {
+  program.SetText(kMemoIn, "a");
+  Click(program.window(), {570, 50});  // into BlankLine
+  ASSERT_TRUE(WaitUntil([&] { return program.FocusedControl() == program.control(kBlankLine); }));
+  PressKey(VK_F5);
+  ASSERT_TRUE(ProgressReaches("100%"));
+  EXPECT_EQ(program.Text(kMemoOut), kGiantA);
+  EXPECT_EQ(program.Text(kBlankLine), "1");
+}
+
+TEST_F(ConversionUi, ClickingTheConvertButtonConvertsAndReleasesTheMouse) {
+  program.SetText(kMemoIn, "a");
+  Click(program.window(), {472, 20});  // Button1, while MemoIn has the focus
+  ASSERT_TRUE(ProgressReaches("100%"))
+      << "focus on control " << ::GetDlgCtrlID(program.FocusedControl());
+  EXPECT_EQ(program.Text(kMemoOut), kGiantA);
+  // The button does not keep the mouse: a click elsewhere goes where it is aimed.
+  Click(program.window(), {200, 30});
+  EXPECT_TRUE(WaitUntil([&] { return program.FocusedControl() == program.control(kMemoIn); }));
+}
+
+// While a long output fills, the window takes input between lines; a Convert given then is not
+// started, so the output holds each line once.
+TEST_F(ConversionUi, ConvertIsNotStartedAgainWhileItRuns) {
+  program.SetText(kMemoIn, Lines(120, "a"));
+  PressKey(VK_F5);
+  ASSERT_TRUE(WaitUntil([&] { return program.StatusPanel(0).find('.') != std::string::npos; }))
+      << program.StatusPanel(0);
+  PressKey(VK_F5);
+  ASSERT_TRUE(ProgressReaches("100%"));
+  std::string expected;
+  for (int i = 0; i < 120; ++i) expected += kGiantA;
+  EXPECT_EQ(program.Text(kMemoOut), expected);
+}
+
+TEST_F(ConversionUi, ClosingTheWindowWhileConvertingEndsTheProgram) {
+  program.SetText(kMemoIn, Lines(120, "a"));
+  PressKey(VK_F5);
+  ASSERT_TRUE(WaitUntil([&] { return program.StatusPanel(0).find('.') != std::string::npos; }))
+      << program.StatusPanel(0);
+  EXPECT_EQ(program.Close(), 0u);
+}
+
+TEST_F(ConversionUi, AnsweringNoToTheQuestionAboutALongInputLeavesEverythingEmpty) {
+  program.SetText(kMemoOut, "old text\r\n");
+  program.SetText(kMemoIn, Lines(121, "a"));
+  PressKey(VK_F5);
+  const auto box = WaitForMessageBox(program.processId());
+  ASSERT_TRUE(box.has_value());
+  EXPECT_EQ(box->caption, "|!|(!ﾟ ヮﾟﾉ!.");
+  EXPECT_EQ(box->text,
+            "テキストが多いと変換に時間がかかるかもしれませんよ？\n続けてみますか？　みませんか？");
+  EXPECT_TRUE(box->yes && box->no);
+  EXPECT_FALSE(box->ok || box->cancel);
+  EXPECT_FALSE(box->hasIcon);
+  Answer(*box, IDNO);
+  EXPECT_EQ(program.Text(kMemoOut), "");
+  EXPECT_EQ(program.StatusPanel(0), "");
+  EXPECT_EQ(program.StatusPanel(1), "");
+}
+
+TEST_F(ConversionUi, OneHundredTwentyLinesConvertWithoutAQuestion) {
+  program.SetText(kMemoIn, Lines(120, "a"));
+  PressKey(VK_F5);
+  ASSERT_TRUE(ProgressReaches("100%"));
+  EXPECT_FALSE(ShowsMessageBox(program.processId()));
+  std::string expected;
+  for (int i = 0; i < 120; ++i) expected += kGiantA;
+  EXPECT_EQ(program.Text(kMemoOut), expected);
+}
+
+TEST_F(ConversionUi, AGlyphFileTooShortStopsThePassInTheStandardErrorBox) {
+  program.WriteFile("data\\い.txt", "■　■\r\n■　■\r\n");
+  TypeText("aい");
+  ASSERT_TRUE(MemoInHolds("aい")) << "MemoIn: " << program.Text(kMemoIn);
+  PressKey(VK_F5);
+  const auto box = WaitForMessageBox(program.processId());
+  ASSERT_TRUE(box.has_value());
+  EXPECT_EQ(box->caption, "タルモPART2");
+  // The message ends in ")", which sorts before ".": no full stop is added.
+  EXPECT_EQ(box->text, "リストのインデックスが範囲を超えています (2)");
+  EXPECT_TRUE(box->hasIcon);
+  EXPECT_TRUE(box->ok);
+  EXPECT_FALSE(box->yes || box->no || box->cancel);
+  Answer(*box, IDOK);
+  EXPECT_EQ(program.Text(kMemoOut), "");
+  EXPECT_EQ(program.StatusPanel(0), "準備中");
+  // The window goes on working.
+  program.WriteFile("data\\い.txt", "■　■\r\n■　■\r\n　■　\r\n");
+  program.Activate();
+  PressKey(VK_F5);
+  ASSERT_TRUE(ProgressReaches("100%"));
+  EXPECT_EQ(program.Text(kMemoOut), kGiantAI);
+}
+
+TEST_F(ConversionUi, ASpacingTextThatIsNoNumberEndsInTheErrorBoxWithAFullStop) {
+  program.SetText(kMemoIn, "a");
+  program.SetText(kBlankLine, "x");
+  PressKey(VK_F5);
+  const auto box = WaitForMessageBox(program.processId());
+  ASSERT_TRUE(box.has_value());
+  EXPECT_EQ(box->caption, "タルモPART2");
+  EXPECT_EQ(box->text, "'x' は整数ではありません.");
+  Answer(*box, IDOK);
+  EXPECT_EQ(program.Text(kMemoOut), "");
+}
+
+}  // namespace
+}  // namespace tarumo::ui

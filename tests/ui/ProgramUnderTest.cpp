@@ -1,0 +1,208 @@
+#include "tests/ui/ProgramUnderTest.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <vector>
+
+#include "tests/ui/Waiting.h"
+
+namespace tarumo::ui {
+namespace {
+
+void CopyTree(const std::string& from, const std::string& to) {
+  ::CreateDirectoryA(to.c_str(), nullptr);
+  WIN32_FIND_DATAA entry;
+  HANDLE find = ::FindFirstFileA((from + "\\*").c_str(), &entry);
+  if (find == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::string name = entry.cFileName;
+    if (name == "." || name == "..") continue;
+    if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      CopyTree(from + "\\" + name, to + "\\" + name);
+    } else {
+      ::CopyFileA((from + "\\" + name).c_str(), (to + "\\" + name).c_str(), FALSE);
+    }
+  } while (::FindNextFileA(find, &entry));
+  ::FindClose(find);
+}
+
+struct WindowSearch {
+  DWORD processId;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK FindMainWindow(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<WindowSearch*>(context);
+  DWORD owner = 0;
+  ::GetWindowThreadProcessId(window, &owner);
+  char className[32] = {};
+  ::GetClassNameA(window, className, sizeof className);
+  if (owner == search->processId && std::string(className) == "TForm1" &&
+      ::IsWindowVisible(window)) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// Memory in another process, for the control messages whose results the system does not carry
+// across processes.
+class RemoteBuffer {
+ public:
+  RemoteBuffer(DWORD processId, SIZE_T size)
+      : process_(::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                               processId)),
+        size_(size),
+        address_(process_ ? ::VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE)
+                          : nullptr) {}
+  ~RemoteBuffer() {
+    if (address_) ::VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+    if (process_) ::CloseHandle(process_);
+  }
+  RemoteBuffer(const RemoteBuffer&) = delete;
+  RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+
+  LPARAM address() const { return reinterpret_cast<LPARAM>(address_); }
+  std::vector<char> Read() const {
+    std::vector<char> bytes(size_);
+    SIZE_T read = 0;
+    ::ReadProcessMemory(process_, address_, bytes.data(), size_, &read);
+    bytes.resize(read);
+    return bytes;
+  }
+
+ private:
+  HANDLE process_;
+  SIZE_T size_;
+  void* address_;
+};
+
+}  // namespace
+
+std::string BesideTestProgram(std::string_view name) {
+  char path[MAX_PATH] = {};
+  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder = path;
+  folder.resize(folder.find_last_of('\\') + 1);
+  return folder + std::string(name);
+}
+
+ProgramUnderTest::ProgramUnderTest() {
+  ::CopyFileA(BesideTestProgram("tarumo2.exe").c_str(), (folder() + "tarumo2.exe").c_str(), FALSE);
+  // The glyph library's folders go into the program folder itself.
+  CopyTree(BesideTestProgram("fixture-glyphs"), folder().substr(0, folder().size() - 1));
+  WriteFile("config.ini", "[CONFIG]\r\nAutoUpdate=0\r\n");
+}
+
+ProgramUnderTest::~ProgramUnderTest() {
+  if (process_.hProcess) {
+    if (::WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) Close();
+    if (::WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+      ::TerminateProcess(process_.hProcess, 1);
+      ::WaitForSingleObject(process_.hProcess, kPatience);
+    }
+    ::CloseHandle(process_.hProcess);
+    ::CloseHandle(process_.hThread);
+  }
+}
+
+void ProgramUnderTest::Start() {
+  const std::string program = folder() + "tarumo2.exe";
+  std::string commandLine = "\"" + program + "\"";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  ASSERT_TRUE(::CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                               nullptr, folder().c_str(), &startup, &process_))
+      << "cannot start " << program;
+  WindowSearch search{process_.dwProcessId};
+  ASSERT_TRUE(WaitUntil([&] {
+    ::EnumWindows(&FindMainWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found != nullptr;
+  })) << "the main window did not appear";
+  window_ = search.found;
+  WaitForIdle();
+  Activate();
+}
+
+DWORD ProgramUnderTest::Close() {
+  ::PostMessageA(window_, WM_CLOSE, 0, 0);
+  DWORD code = STILL_ACTIVE;
+  if (::WaitForSingleObject(process_.hProcess, kPatience) == WAIT_OBJECT_0) {
+    ::GetExitCodeProcess(process_.hProcess, &code);
+  }
+  return code;
+}
+
+HWND ProgramUnderTest::control(CommandId id) const {
+  return ::GetDlgItem(window_, ToWord(id));
+}
+
+std::string ProgramUnderTest::Text(CommandId id) const {
+  std::vector<char> text(1 << 20);
+  const LRESULT length =
+      ::SendMessageA(control(id), WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  return std::string(text.data(), length > 0 ? length : 0);
+}
+
+void ProgramUnderTest::SetText(CommandId id, const std::string& text) const {
+  ::SendMessageA(control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::string ProgramUnderTest::StatusPanel(int panel) const {
+  RemoteBuffer buffer(processId(), 4096);
+  ::SendMessageA(control(CommandId::kStatusBar1), SB_GETTEXTA, panel, buffer.address());
+  const std::vector<char> bytes = buffer.Read();
+  return std::string(bytes.data());
+}
+
+std::pair<int, int> ProgramUnderTest::Selection(CommandId id) const {
+  DWORD start = 0;
+  DWORD end = 0;
+  const LRESULT both = ::SendMessageA(control(id), EM_GETSEL, 0, 0);
+  start = LOWORD(both);
+  end = HIWORD(both);
+  return {static_cast<int>(start), static_cast<int>(end)};
+}
+
+void ProgramUnderTest::Select(CommandId id, int start, int end) const {
+  ::SendMessageA(control(id), EM_SETSEL, start, end);
+}
+
+HWND ProgramUnderTest::FocusedControl() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  ::GetGUIThreadInfo(process_.dwThreadId, &info);
+  return info.hwndFocus;
+}
+
+RECT ProgramUnderTest::ControlBounds(CommandId id) const {
+  RECT bounds{};
+  ::GetWindowRect(control(id), &bounds);
+  ::MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&bounds), 2);
+  return bounds;
+}
+
+SIZE ProgramUnderTest::ClientSize() const {
+  RECT client{};
+  ::GetClientRect(window_, &client);
+  return {client.right, client.bottom};
+}
+
+SIZE ProgramUnderTest::OuterSize() const {
+  RECT outer{};
+  ::GetWindowRect(window_, &outer);
+  return {outer.right - outer.left, outer.bottom - outer.top};
+}
+
+void ProgramUnderTest::Activate() const {
+  ::SetForegroundWindow(window_);
+  WaitUntil([&] { return ::GetForegroundWindow() == window_; });
+}
+
+void ProgramUnderTest::WaitForIdle() const {
+  ::WaitForInputIdle(process_.hProcess, kPatience);
+}
+
+}  // namespace tarumo::ui
