@@ -1,10 +1,12 @@
-// The settings of the main window's two standard file dialogs, kept for the life of the
-// window: what they offer when they open, and what they remember between uses.
+// The main window's two standard file dialogs: what they offer when they open. What they
+// remember between uses (the name last chosen, the filter entry) is kept by the file commands.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
+
+#include "documents/FileDialogs.h"
 
 namespace tarumo {
 
@@ -16,11 +18,6 @@ struct FileDialogSettings {
   std::string defaultExtension;
   // OFN_ options: the read-only box hidden, the dialog resizable, nothing else.
   DWORD options = OFN_HIDEREADONLY | OFN_ENABLESIZING;
-  // The filter entry offered, counted from 1: the first at the first use, afterwards the one
-  // selected when the dialog was last confirmed.
-  DWORD filterIndex = 1;
-  // The name last chosen, offered as the initial name.
-  std::string fileName;
 };
 
 // OpenDialog1: text files or any file, no default extension.
@@ -28,5 +25,20 @@ FileDialogSettings OpenDialog1Settings();
 
 // SaveDialog1: text format or any format, default extension "txt".
 FileDialogSettings SaveDialog1Settings();
+
+// The dialogs through GetOpenFileNameA and GetSaveFileNameA, owned by the main window.
+class WindowFileDialogs final : public FileDialogs {
+ public:
+  WindowFileDialogs() : open_(OpenDialog1Settings()), save_(SaveDialog1Settings()) {}
+
+  void SetOwner(HWND owner) { owner_ = owner; }
+
+  bool Execute(FileDialogKind kind, FileDialogState& state) override;
+
+ private:
+  HWND owner_ = nullptr;
+  FileDialogSettings open_;  // OpenDialog1
+  FileDialogSettings save_;  // SaveDialog1
+};
 
 }  // namespace tarumo

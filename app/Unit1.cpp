@@ -9,8 +9,8 @@
 #include "app/MessageLoop.h"
 #include "app/ProgramFolder.h"
 #include "app/ResourceIds.h"
+#include "app/WindowCommands.h"
 #include "app/WindowLayout.h"
-#include "platform/win32/DropHandle.h"
 #include "platform/win32/LastError.h"
 #include "platform/win32/ModulePath.h"
 #include "platform/win32/Win32TextServices.h"
@@ -67,8 +67,6 @@ void TForm1::Create(HINSTANCE instance) {
   MainMenu1 = CreateMainMenu();
   PopupMenu1 = CreatePopupMenu1();
   shortcuts_ = CreateMenuShortcuts();
-  OpenDialog1 = OpenDialog1Settings();
-  SaveDialog1 = SaveDialog1Settings();
 
   // The client area is given; the outer size follows from the frame and the menu bar. The
   // window starts centred on the screen.
@@ -85,6 +83,7 @@ void TForm1::Create(HINSTANCE instance) {
   MainMenu1.Release();  // the window destroys its menu bar
 
   CreateControls(instance);
+  commands_ = std::make_unique<WindowCommands>(handle_, MemoIn, MemoOut, *this);
   RunShowingFailures(handle_, [this] { FormCreate(); });
 }
 
@@ -183,8 +182,38 @@ void TForm1::OnCommand(CommandId id, UINT code) {
     case CommandId::kTrance:
       TranceClick();
       break;
+    case CommandId::kNewText:
+      NewTextClick();
+      break;
+    case CommandId::kOpenText:
+      OpenTextClick();
+      break;
+    case CommandId::kSaveSmallText:
+      SaveSmallTextClick();
+      break;
+    case CommandId::kSaveText:
+      SaveTextClick();
+      break;
     case CommandId::kExitApp:
       ExitAppClick();
+      break;
+    case CommandId::kBrowser:
+      BrowserClick();
+      break;
+    case CommandId::kHelp:
+      HelpClick();
+      break;
+    case CommandId::kRenewCheckMenu:
+      RenewCheckMenuClick();
+      break;
+    case CommandId::kBBSMenu:
+      BBSMenuClick();
+      break;
+    case CommandId::kAutoUpdateCheck:
+      AutoUpdateCheckClick();
+      break;
+    case CommandId::kVersionInfo:
+      VersionInfoClick();
       break;
     case CommandId::kAllSelectMenu:
       AllSelectMenuClick();
@@ -217,8 +246,7 @@ void TForm1::OnCommand(CommandId id, UINT code) {
       PasteClick();
       break;
 
-    // N6 and its F6 carry no command. The file, browser, help, update and version commands
-    // are bound here when they exist.
+    // N6 and its F6 carry no command.
     default:
       break;
   }
@@ -310,8 +338,10 @@ void TForm1::FormCreate() {
   activeEditor_ = 0;
   programFolder_ = ProgramFolderOf(ExecutablePath(), Win32TextServices());
   ::DragAcceptFiles(handle_, TRUE);
-  // Next come the start-up settings step (config.ini, the first-run question and the automatic
-  // release check) and then the file named on the command line.
+  // A failure in a step skips the steps after it: an unwritable config.ini leaves the
+  // command-line file unloaded.
+  StartupSettingsStep();
+  LoadCommandLineFile();
 }
 
 void TForm1::FormResize() {
@@ -331,13 +361,5 @@ void TForm1::DockStatusBar() {
   if (StatusBar1) Place(StatusBar1, layout::StatusBarBounds(ClientSize(handle_)));
 }
 
-void TForm1::FormDropFiles(HDROP drop) {
-  // Loading the dropped file comes with the text documents; the drop is released either way.
-  DropHandle released(drop);
-}
-
-void TForm1::FormClose() {
-  // The preview page is deleted here once the browser preview exists.
-}
 
 }  // namespace tarumo

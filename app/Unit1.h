@@ -4,19 +4,22 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "app/CommandIds.h"
-#include "app/FileDialogs.h"
 #include "app/WindowLayout.h"
 #include "conversion/ConversionHost.h"
 #include "platform/win32/FontHandle.h"
 #include "platform/win32/MenuHandles.h"
+#include "settings/SettingsWindow.h"
 
 namespace tarumo {
 
-class TForm1 final : public ConversionHost {
+struct WindowCommands;
+
+class TForm1 final : public ConversionHost, public SettingsWindow {
  public:
   TForm1();
   ~TForm1() override;
@@ -43,6 +46,11 @@ class TForm1 final : public ConversionHost {
   std::string BlankLineText() override;
   void AppendOutputLine(const std::string& line) override;
   void ProcessMessages() override;
+
+  // What the settings and the release check need of the window.
+  bool AutoUpdateChecked() override;
+  void SetAutoUpdateChecked(bool checked) override;
+  void SetUpdateStatus(const std::string& text) override;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -98,8 +106,24 @@ class TForm1 final : public ConversionHost {
   void CopyClick();
   void PasteClick();
   void Button2Click();
-  void ExitAppClick();
   void PopupMenu1At(int x, int y);
+
+  // Text documents, dropped files and the browser preview (Unit1Documents.cpp).
+  void NewTextClick();
+  void OpenTextClick();
+  void SaveSmallTextClick();
+  void SaveTextClick();
+  void ExitAppClick();
+  void LoadCommandLineFile();
+  void BrowserClick();
+
+  // Settings, the release check, help and version (Unit1Settings.cpp).
+  void StartupSettingsStep();
+  void RenewCheckMenuClick();
+  void AutoUpdateCheckClick();
+  void HelpClick();
+  void BBSMenuClick();
+  void VersionInfoClick();
 
   HWND handle_ = nullptr;
 
@@ -118,8 +142,9 @@ class TForm1 final : public ConversionHost {
   MenuHandle MainMenu1{nullptr};  // handed to the window once it exists
   MenuHandle PopupMenu1{nullptr};
   AcceleratorTable shortcuts_;
-  FileDialogSettings OpenDialog1;
-  FileDialogSettings SaveDialog1;
+  // The services and the logic of the file, preview and settings commands, with OpenDialog1
+  // and SaveDialog1; made once the controls exist.
+  std::unique_ptr<WindowCommands> commands_;
 
   // 0 for MemoIn, 1 for MemoOut: the editor that the Edit menu acts on.
   std::int32_t activeEditor_ = 0;

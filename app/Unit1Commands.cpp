@@ -80,9 +80,4 @@ void TForm1::Button2Click() {
   CopyTextToClipboard(handle_, WithCrLfLineBreaks(WindowText(MemoOut)));
 }
 
-void TForm1::ExitAppClick() {
-  FormClose();
-  ::DestroyWindow(handle_);
-}
-
 }  // namespace tarumo

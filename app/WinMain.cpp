@@ -4,6 +4,7 @@
 // clang-format off
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
 // clang-format on
 
 #include "app/ErrorBox.h"
@@ -21,11 +22,29 @@ int MainWindowShowCommand(int startedWith) {
   return SW_SHOWNORMAL;
 }
 
+// COM on the window's thread, for the shell's handlers of the documents and pages that the
+// program hands to it.
+class ComApartment {
+ public:
+  ComApartment()
+      : initialised_(SUCCEEDED(
+            ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+  ~ComApartment() {
+    if (initialised_) ::CoUninitialize();
+  }
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+
+ private:
+  bool initialised_;
+};
+
 void RunApplication(HINSTANCE instance, int showCommand) {
   using namespace tarumo;
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                       ICC_BAR_CLASSES | ICC_UPDOWN_CLASS | ICC_WIN95_CLASSES};
   ::InitCommonControlsEx(&controls);
+  ComApartment com;
   // The output editor's window class lives in this library; it stays loaded until the window
   // is gone.
   LibraryModule richEdit("RICHED32.DLL");
