@@ -17,10 +17,12 @@ target_compile_options(gtest PUBLIC
 target_compile_options(gtest PRIVATE -fexec-charset=UTF-8 -w)
 target_compile_options(gtest_main PRIVATE -fexec-charset=UTF-8 -w)
 
-# tarumo_windows_test(<name> [SERIAL] SOURCES <files>... LIBS <targets>...): a console test
-# program. SERIAL tests share the desktop (focus, keyboard, clipboard) and never run side by side.
+# tarumo_windows_test(<name> [SERIAL] SOURCES <files>... LIBS <targets>...
+#                     [PROPERTIES <property> <value>...]): a console test program. SERIAL tests
+# share the desktop (focus, keyboard, clipboard) and never run side by side. PROPERTIES go to
+# each of its tests (FIXTURES_REQUIRED, ENVIRONMENT).
 function(tarumo_windows_test name)
-  cmake_parse_arguments(ARG "SERIAL" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "SERIAL" "" "SOURCES;LIBS;PROPERTIES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
@@ -28,6 +30,7 @@ function(tarumo_windows_test name)
   if(ARG_SERIAL)
     list(APPEND properties RUN_SERIAL TRUE)
   endif()
+  list(APPEND properties ${ARG_PROPERTIES})
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
                        PROPERTIES ${properties})
 endfunction()

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstring>
 #include <vector>
 
 #include "tests/ui/Waiting.h"
@@ -79,6 +80,36 @@ class RemoteBuffer {
   void* address_;
 };
 
+// This process's environment block with `changes` made: a variable of the same name (in any
+// case) is replaced, a new one added. Empty when there is nothing to change.
+std::vector<char> EnvironmentWith(const std::vector<std::pair<std::string, std::string>>& changes) {
+  std::vector<char> block;
+  if (changes.empty()) return block;
+  const auto changed = [&](std::string_view entry) {
+    for (const auto& [name, value] : changes) {
+      if (entry.size() > name.size() && entry[name.size()] == '=' &&
+          ::CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, entry.data(),
+                           static_cast<int>(name.size()), name.data(),
+                           static_cast<int>(name.size())) == CSTR_EQUAL) {
+        return true;
+      }
+    }
+    return false;
+  };
+  const auto append = [&](std::string_view entry) {
+    block.insert(block.end(), entry.begin(), entry.end());
+    block.push_back('\0');
+  };
+  char* inherited = ::GetEnvironmentStringsA();
+  for (const char* entry = inherited; *entry; entry += std::strlen(entry) + 1) {
+    if (!changed(entry)) append(entry);
+  }
+  ::FreeEnvironmentStringsA(inherited);
+  for (const auto& [name, value] : changes) append(name + "=" + value);
+  block.push_back('\0');
+  return block;
+}
+
 }  // namespace
 
 std::string BesideTestProgram(std::string_view name) {
@@ -96,6 +127,9 @@ ProgramUnderTest::ProgramUnderTest() {
   WriteFile("config.ini", "[CONFIG]\r\nAutoUpdate=0\r\n");
 }
 
+ProgramUnderTest::ProgramUnderTest(std::string programFolder)
+    : givenFolder_(std::move(programFolder)) {}
+
 ProgramUnderTest::~ProgramUnderTest() {
   if (process_.hProcess) {
     if (::WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) Close();
@@ -109,13 +143,25 @@ ProgramUnderTest::~ProgramUnderTest() {
 }
 
 void ProgramUnderTest::Start() {
+  ASSERT_NO_FATAL_FAILURE(Launch());
+  ASSERT_NO_FATAL_FAILURE(AwaitMainWindow());
+}
+
+void ProgramUnderTest::Launch() {
   const std::string program = folder() + "tarumo2.exe";
   std::string commandLine = "\"" + program + "\"";
+  if (!arguments_.empty()) commandLine += " " + arguments_;
+  std::vector<char> environment = EnvironmentWith(environment_);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   ASSERT_TRUE(::CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                               nullptr, folder().c_str(), &startup, &process_))
+                               environment.empty() ? nullptr : environment.data(),
+                               workingFolder_.empty() ? folder().c_str() : workingFolder_.c_str(),
+                               &startup, &process_))
       << "cannot start " << program;
+}
+
+void ProgramUnderTest::AwaitMainWindow() {
   WindowSearch search{process_.dwProcessId};
   ASSERT_TRUE(WaitUntil([&] {
     ::EnumWindows(&FindMainWindow, reinterpret_cast<LPARAM>(&search));
@@ -124,6 +170,14 @@ void ProgramUnderTest::Start() {
   window_ = search.found;
   WaitForIdle();
   Activate();
+}
+
+DWORD ProgramUnderTest::WaitForExit() {
+  DWORD code = STILL_ACTIVE;
+  if (::WaitForSingleObject(process_.hProcess, kPatience) == WAIT_OBJECT_0) {
+    ::GetExitCodeProcess(process_.hProcess, &code);
+  }
+  return code;
 }
 
 DWORD ProgramUnderTest::Close() {

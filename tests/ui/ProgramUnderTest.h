@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "app/CommandIds.h"
 #include "tests/win32/ScratchFolder.h"
@@ -16,18 +18,49 @@ namespace tarumo::ui {
 class ProgramUnderTest {
  public:
   ProgramUnderTest();
+  // The tarumo2.exe that already stands in `programFolder` (ending in a backslash), with what
+  // lies beside it there, an unzipped release say: nothing is copied in and the folder stays.
+  // WriteFile writes to the fresh folder only; CopyIn works in both.
+  explicit ProgramUnderTest(std::string programFolder);
   ~ProgramUnderTest();
   ProgramUnderTest(const ProgramUnderTest&) = delete;
   ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
 
   // The program folder, ending in a backslash; files written there before or after the start.
-  const std::string& folder() const { return folder_.path(); }
+  const std::string& folder() const {
+    return givenFolder_.empty() ? folder_.path() : givenFolder_;
+  }
   void WriteFile(std::string_view relative, std::string_view bytes) {
     folder_.Write(relative, bytes);
+  }
+  // Copies the file at `source` into the program folder as `relative`: another build of the
+  // program as "tarumo2.exe", or a file that ships beside it ("Date.dat").
+  bool CopyIn(const std::string& source, std::string_view relative) {
+    return ::CopyFileA(source.c_str(), (folder() + std::string(relative)).c_str(), FALSE) != FALSE;
   }
 
   // Starts the program and waits for its main window, which becomes the foreground window.
   void Start();
+  // What the next start passes on: the arguments after the program's name, as they stand on
+  // the command line (quotes included), and environment variables set or replaced (TMP).
+  void SetArguments(std::string arguments) { arguments_ = std::move(arguments); }
+  void SetEnvironment(std::string name, std::string value) {
+    for (auto& [known, old] : environment_) {
+      if (known == name) {
+        old = std::move(value);
+        return;
+      }
+    }
+    environment_.emplace_back(std::move(name), std::move(value));
+  }
+  // The current folder of the next start; the program folder unless set.
+  void SetWorkingFolder(std::string folder) { workingFolder_ = std::move(folder); }
+  // The two halves of Start, for a start-up that shows a message box before the window:
+  // starts the process; then waits for the main window and brings it to the front.
+  void Launch();
+  void AwaitMainWindow();
+  // Waits for the process to end by itself; returns its exit code (STILL_ACTIVE if it runs on).
+  DWORD WaitForExit();
   // Closes the main window and waits for the process to end; returns its exit code.
   DWORD Close();
 
@@ -57,6 +90,10 @@ class ProgramUnderTest {
 
  private:
   testing::ScratchFolder folder_;
+  std::string givenFolder_;
+  std::string arguments_;
+  std::vector<std::pair<std::string, std::string>> environment_;
+  std::string workingFolder_;
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
 };
