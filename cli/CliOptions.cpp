@@ -3,7 +3,8 @@
 namespace tarumo::cli {
 
 const char* const kUsage =
-    "Usage: tarumo2-cli [--glyphs DIR] [--blank N] [--encoding utf-8|cp932] [--crlf] [FILE]\n"
+    "Usage: tarumo2-cli [--glyphs DIR] [--blank N] [--encoding utf-8|cp932] [--crlf] [--page]\n"
+    "                   [FILE]\n"
     "       tarumo2-cli check-glyphs [--coverage] [DIR]\n"
     "\n"
     "Turns every line of FILE (or of standard input) into giant text: three rows of glyph\n"
@@ -16,6 +17,8 @@ const char* const kUsage =
     "                     decimal, or hexadecimal after '$' or '0x'; default 1, at most 1000\n"
     "  --encoding E       utf-8 (default) or cp932, for the input, the output and messages\n"
     "  --crlf             end output lines with CR LF instead of LF\n"
+    "  --page             write the window's browser preview page of the giant text instead:\n"
+    "                     HTML in code page 932 with CR LF line ends, whatever the encoding\n"
     "  --help             this text\n"
     "\n"
     "Characters without a glyph are left out and listed on standard error.\n"
@@ -40,6 +43,8 @@ ParsedCommandLine ParseConvertCommandLine(const std::vector<std::string>& argume
       parsed.help = true;
     } else if (argument == "--crlf") {
       options.crlf = true;
+    } else if (argument == "--page") {
+      options.page = true;
     } else if (argument == "--glyphs" || argument == "--blank" || argument == "--encoding") {
       if (!hasValue) {
         parsed.error = argument + " needs a value";

@@ -14,6 +14,7 @@ struct ConvertOptions {
   std::string blankLine = "1";             // read by the pass like the window's box
   Encoding encoding = Encoding::kUtf8;
   bool crlf = false;
+  bool page = false;  // the browser preview page of the giant text instead of the text
   std::optional<std::string> inputFile;  // standard input when not given
 };
 

@@ -3,11 +3,15 @@
 #include <istream>
 #include <iterator>
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "cli/StreamHost.h"
 #include "cli/TextCodec.h"
 #include "common/Error.h"
 #include "conversion/ConversionPass.h"
+#include "documents/PreviewPage.h"
+#include "documents/TextFormat.h"
 #include "platform/posix/Cp932.h"
 #include "platform/posix/ExecutableFolder.h"
 #include "platform/posix/PosixFileSystem.h"
@@ -40,8 +44,13 @@ int RunConvert(const ConvertOptions& options, std::istream& in, std::ostream& ou
   }
 
   const char* lineEnd = options.crlf ? "\r\n" : "\n";
+  std::vector<std::string> pageLines;  // the giant text, kept for the page
   StreamHost host(std::move(input.lines), options.blankLine, [&](const std::string& line) {
-    out << EncodeOutput(line, options.encoding) << lineEnd;
+    if (options.page) {
+      pageLines.push_back(line);
+    } else {
+      out << EncodeOutput(line, options.encoding) << lineEnd;
+    }
   });
   const PosixFileSystem files;
   const PosixTextServices text;
@@ -53,6 +62,8 @@ int RunConvert(const ConvertOptions& options, std::istream& in, std::ostream& ou
     return 1;
   }
   if (!missingGlyphs.empty()) err << EncodeOutput(missingGlyphs, options.encoding) << "\n";
+  // The page is the window's: its own code page and line ends, as the browser is told.
+  if (options.page) out << TextFileBytes(PreviewPageLines(pageLines));
   out.flush();
   return 0;
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing tarumo2 needs, when it is missing: the compilers, the
-# Windows cross toolchain, Wine with a virtual display, the Mona font and the Japanese locale.
+# Windows cross toolchain, Wine with a virtual display, the Mona font, the Japanese locale and
+# Chromium, the browser that reads the preview page in the tests.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
   g++-mingw-w64-x86-64 wine wine64 xvfb x11-utils xdotool
   fonts-mona locales imagemagick
   nginx-light zip unzip
+  chromium
 )
 
 missing=()
