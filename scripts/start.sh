@@ -1,31 +1,41 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds tarumo2 and starts it: the window under Wine when a display
-# answers, otherwise a sample line as giant text through tarumo2-cli.
+# answers, otherwise a sample line as giant text through tarumo2-cli. Arguments go to the
+# window (a text file to open).
+#
+#   TARUMO_NATIVE_BUILD, TARUMO_WINDOWS_BUILD  the build folders (default build/native and
+#                                              build/windows, those of the presets)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/setup.sh >&2
-cmake --preset native >/dev/null
-cmake --build --preset native --target tarumo2-cli >&2
+native=${TARUMO_NATIVE_BUILD:-build/native}
+windows=${TARUMO_WINDOWS_BUILD:-build/windows}
 
-program=build/windows/program/tarumo2.exe
+bash scripts/setup.sh >&2
+
 if [[ -n ${DISPLAY:-} ]] && xdpyinfo -display "$DISPLAY" >/dev/null 2>&1; then
-  cmake --preset windows >/dev/null
-  cmake --build --preset windows >&2
+  # Only the program and what lies beside it, not the tests.
+  cmake --preset windows -B "$windows" >/dev/null
+  cmake --build "$windows" -j2 --target tarumo2 program_glyph_library >&2
+  program=$windows/program/tarumo2.exe
   if [[ -f $program ]]; then
     source scripts/wine-env.sh
     cd "$(dirname "$program")"
-    exec wine "$(basename "$program")" "$@"
+    exec wine tarumo2.exe "$@"
   fi
   echo "start: $program was not built; showing the converter instead" >&2
 fi
 
-echo "タルモPART2 のサンプル (tarumo2-cli):"
-echo "タルモ abc" | build/native/cli/tarumo2-cli
-cat <<'HINT'
+cmake --preset native -B "$native" >/dev/null
+cmake --build "$native" -j2 --target tarumo2-cli cli_glyph_library >&2
 
-No display answered, so the window was not opened. To see it, run this command again with
-a display, e.g. in a desktop session, or with a virtual one:
-  Xvfb :1 & DISPLAY=:1 bash scripts/start.sh
-On Windows, unzip the release package and double-click tarumo2.exe.
+echo "タルモPART2 のサンプル (tarumo2-cli):"
+echo "タルモ abc" | "$native/cli/tarumo2-cli"
+cat <<HINT
+
+No display answered, so the window was not opened. To open it, run this command again in a
+desktop session (with DISPLAY set), or on a virtual display, e.g.
+  Xvfb :1 -screen 0 1280x1024x24 & DISPLAY=:1 bash scripts/start.sh
+Your own text as giant text:  echo "でかい文字" | $native/cli/tarumo2-cli
+On Windows, unzip the release package tarumo2-<version>-win64.zip and double-click tarumo2.exe.
 HINT

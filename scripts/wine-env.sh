@@ -4,7 +4,8 @@
 #   DISPLAY            used when it answers; otherwise a virtual display is started
 #
 # The prefix lives in the build folder and is made on first use: code page 932 through the
-# ja_JP.UTF-8 locale, and the program's fonts mapped to Mona, whose metrics are the same.
+# ja_JP.UTF-8 locale, the program's fonts mapped to Mona, whose metrics are the same, and
+# windows framed by Wine itself, since a virtual display has no window manager to do it.
 
 tarumo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
@@ -32,21 +33,42 @@ tarumo_start_virtual_display() {
   fi
 }
 
+# Runs a Wine command of the prefix's making; a first start of Wine on a fresh machine may fail
+# once while Wine sets itself up, so a failure is tried again after the wineserver is stopped.
+tarumo_wine_step() {
+  "$@" >/dev/null 2>&1 && return 0
+  echo "wine-env: '$*' failed ($?); trying once more" >&2
+  timeout 60 wineserver -k >/dev/null 2>&1 || true
+  "$@" >/dev/null 2>&1 && return 0
+  local status=$?
+  echo "wine-env: '$*' failed again ($status)" >&2
+  return "$status"
+}
+
 tarumo_make_prefix() {
-  local stamp=$WINEPREFIX/.tarumo-ready
+  # A new stamp name whenever what goes into the prefix changes, so that older prefixes are
+  # made again.
+  local stamp=$WINEPREFIX/.tarumo-ready-2
   [[ -f $stamp ]] && return 0
   mkdir -p "$WINEPREFIX"
   echo "wine-env: making the Wine prefix $WINEPREFIX" >&2
-  wineboot --init >/dev/null 2>&1
+  tarumo_wine_step wineboot --init
   local key='HKCU\Software\Wine\Fonts\Replacements'
   local font
   for font in "ＭＳ Ｐゴシック" "ＭＳ ゴシック" "MS PGothic" "MS Gothic" "MS UI Gothic" \
               "ＭＳ Ｐ明朝" "ＭＳ 明朝"; do
-    wine reg add "$key" /v "$font" /t REG_SZ /d Mona /f >/dev/null 2>&1
+    tarumo_wine_step wine reg add "$key" /v "$font" /t REG_SZ /d Mona /f
   done
   # Plain Windows dialogs and no desktop integration.
-  wine reg add 'HKCU\Software\Wine\DllOverrides' /v winemenubuilder.exe /t REG_SZ /d '' /f >/dev/null 2>&1
-  wineserver -w
+  tarumo_wine_step wine reg add 'HKCU\Software\Wine\DllOverrides' /v winemenubuilder.exe /t REG_SZ /d '' /f
+  # Caption, borders and caption buttons drawn by Wine; the buttons' symbols need Wine's
+  # Marlett font (fonts-wine) in the prefix.
+  tarumo_wine_step wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f
+  if [[ -f /usr/share/wine/fonts/marlett.ttf ]]; then
+    cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+  fi
+  # Waits for the registry to be written; a wineserver that never ends must not hold us up.
+  timeout 60 wineserver -w || true
   touch "$stamp"
 }
 
