@@ -1,7 +1,6 @@
 #include "tests/package/ZipListing.h"
 
-#include <fstream>
-#include <iterator>
+#include "tests/win32/TestFiles.h"
 
 namespace tarumo::package {
 namespace {
@@ -22,9 +21,9 @@ std::uint32_t Little(const std::string& bytes, std::size_t at, int size) {
 }  // namespace
 
 std::optional<std::vector<ZipEntry>> ReadZipListing(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return std::nullopt;
-  const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  const std::optional<std::string> read = testing::FileBytes(path);
+  if (!read) return std::nullopt;
+  const std::string& bytes = *read;
   if (bytes.size() < kEndOfDirectorySize) return std::nullopt;
 
   // The end record stands last, before an archive comment of at most 65535 bytes.

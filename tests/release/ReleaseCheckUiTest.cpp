@@ -61,7 +61,7 @@ class ReleaseCheckUi : public ReleaseUi {
   // Waits for the main window after a start-up without boxes.
   void AwaitWindowWithoutBoxes() {
     ASSERT_TRUE(ui::WaitUntil([&] {
-      return MainWindowVisible(program.processId()) || ui::ShowsMessageBox(program.processId());
+      return program.ShowsMainWindow() || ui::ShowsMessageBox(program.processId());
     }));
     ASSERT_FALSE(ui::ShowsMessageBox(program.processId())) << "a box at start-up";
     ASSERT_NO_FATAL_FAILURE(program.AwaitMainWindow());
@@ -181,7 +181,7 @@ TEST_F(ReleaseCheckUi, AtStartANewerReleaseIsOfferedBeforeTheWindowShows) {
   ASSERT_NO_FATAL_FAILURE(StartChecking(kArchivePort));
   const auto box = ui::WaitForMessageBox(program.processId());
   ASSERT_TRUE(box.has_value());
-  EXPECT_FALSE(MainWindowVisible(program.processId()));
+  EXPECT_FALSE(program.ShowsMainWindow());
   ASSERT_NO_FATAL_FAILURE(AnswerBox(kNewerRelease, kUpdateTitle, Buttons::kYesNo, IDYES));
   EXPECT_EQ(shell.Opened(1, ui::kPatience), Requests{SupportPageUrl(kArchivePort)});
   ASSERT_NO_FATAL_FAILURE(AwaitWindowWithoutBoxes());

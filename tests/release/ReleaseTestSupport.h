@@ -1,6 +1,5 @@
 // What the release tests share: the test web server's archive and access log, the release
-// time that the build wrote into Date.dat, the shell's open commands taken over by a recorder,
-// and a few looks into the program's files.
+// time that the build wrote into Date.dat, and a few looks into the program's files.
 #pragma once
 
 #include <windows.h>
@@ -10,8 +9,12 @@
 #include <vector>
 
 #include "tests/release/TestWebServer.h"
+#include "tests/win32/TestFiles.h"
 
 namespace tarumo::release {
+
+using testing::FileBytes;
+using testing::FileExists;
 
 // "http://127.0.0.1:<port>", the web server of the program built for `port`.
 std::string ServerUrl(int port);
@@ -42,41 +45,7 @@ class AccessLog {
   std::size_t seen_;
 };
 
-// While this lives, the shell's open command for http pages and for text files is a recorder
-// (open_recorder.exe beside the test program) that logs what it is given; the earlier commands
-// come back at the end.
-class ShellRecorder {
- public:
-  explicit ShellRecorder(std::string logPath);
-  ~ShellRecorder();
-  ShellRecorder(const ShellRecorder&) = delete;
-  ShellRecorder& operator=(const ShellRecorder&) = delete;
-
-  explicit operator bool() const { return registered_; }
-
-  // What was opened so far, in order; waits up to `patience` milliseconds for `count` entries.
-  std::vector<std::string> Opened(std::size_t count = 0, DWORD patience = 0) const;
-
- private:
-  struct SavedValue {
-    std::string key;
-    bool existed;
-    std::optional<std::string> value;
-  };
-  void Set(const std::string& key, const std::string& value);
-
-  std::string logPath_;
-  std::vector<SavedValue> saved_;
-  bool registered_ = true;
-};
-
-// The whole content of a file, or nothing when it cannot be read.
-std::optional<std::string> FileBytes(const std::string& path);
-bool FileExists(const std::string& path);
 // Sets or clears the read-only attribute.
 bool SetReadOnly(const std::string& path, bool readOnly);
-
-// Whether process `processId` shows its main window.
-bool MainWindowVisible(DWORD processId);
 
 }  // namespace tarumo::release

@@ -1,6 +1,7 @@
 #include "tests/release/ReleaseUi.h"
 
 #include "tests/ui/DesktopInput.h"
+#include "tests/ui/ProcessWindows.h"
 #include "tests/ui/Waiting.h"
 
 namespace tarumo::release {
@@ -9,28 +10,9 @@ namespace {
 constexpr const char* kApplicationTitle = "タルモPART2";
 constexpr DWORD kShortWhile = 1500;  // milliseconds in which a box that follows would show
 
-struct MenuSearch {
-  DWORD processId;
-  bool found = false;
-};
-
-BOOL CALLBACK FindPopupMenu(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<MenuSearch*>(context);
-  DWORD owner = 0;
-  ::GetWindowThreadProcessId(window, &owner);
-  char className[32] = {};
-  ::GetClassNameA(window, className, sizeof className);
-  if (owner == search->processId && std::string(className) == "#32768" &&
-      ::IsWindowVisible(window)) {
-    search->found = true;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 }  // namespace
 
-ReleaseUi::ReleaseUi() : shell(LogPath()) {
+ReleaseUi::ReleaseUi() : shell(LogPath(), {".txt"}, {"http"}) {
   ::DeleteFileA(LogPath().c_str());
 }
 
@@ -70,11 +52,7 @@ std::optional<std::string> ReleaseUi::StoredAutoUpdate() const {
 void ReleaseUi::MenuCommand(char letter) {
   program.Activate();
   ui::PressKey(VK_OEM_PERIOD, {VK_MENU});
-  MenuSearch search{program.processId()};
-  ASSERT_TRUE(ui::WaitUntil([&] {
-    ::EnumWindows(&FindPopupMenu, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-  })) << "the (ﾟдﾟ) menu did not open";
+  ASSERT_NE(ui::WaitForPopupMenu(program.processId()), nullptr) << "the (ﾟдﾟ) menu did not open";
   ui::PressKey(static_cast<WORD>(letter));
 }
 

@@ -12,6 +12,7 @@
 #include "tests/release/ReleaseTestSupport.h"
 #include "tests/ui/MessageBoxes.h"
 #include "tests/ui/ProgramUnderTest.h"
+#include "tests/ui/ShellOpenRecorder.h"
 
 namespace tarumo::release {
 
@@ -52,7 +53,8 @@ class ReleaseUi : public ::testing::Test {
 
   ui::ProgramUnderTest program;
   AccessLog requests;
-  ShellRecorder shell;
+  // Help files and web pages handed to the shell.
+  ui::ShellOpenRecorder shell;
 
  private:
   static std::string LogPath();

@@ -46,7 +46,7 @@ class SettingsFileUi : public ReleaseUi {
   void AnswerQuestion(int answer) {
     const auto box = ui::WaitForMessageBox(program.processId());
     ASSERT_TRUE(box.has_value()) << "no first-run question";
-    EXPECT_FALSE(MainWindowVisible(program.processId()));
+    EXPECT_FALSE(program.ShowsMainWindow());
     ASSERT_NO_FATAL_FAILURE(AnswerBox(kQuestion, kQuestionTitle, Buttons::kYesNo, answer));
   }
 };
@@ -75,7 +75,7 @@ TEST_F(SettingsFileUi, YesChecksAtOnceAndTheAnswerIsWrittenAfterTheChecksBoxes) 
   // The check's question of a newer release, still before the window and before the write.
   ASSERT_TRUE(ui::WaitForMessageBox(program.processId()).has_value());
   EXPECT_FALSE(FileExists(ConfigPath()));
-  EXPECT_FALSE(MainWindowVisible(program.processId()));
+  EXPECT_FALSE(program.ShowsMainWindow());
   ASSERT_NO_FATAL_FAILURE(AnswerBox(kNewerRelease, kUpdateTitle, Buttons::kYesNo, IDNO));
   ASSERT_NO_FATAL_FAILURE(AnswerBox(kDeclined, kUpdateTitle, Buttons::kOk, IDOK));
 
@@ -157,7 +157,7 @@ TEST_F(SettingsFileUi, AnotherIntegerIsOffWithoutAQuestionUntilTheFirstToggle) {
   WriteConfig(stored);
   ASSERT_NO_FATAL_FAILURE(program.Launch());
   ASSERT_TRUE(ui::WaitUntil([&] {
-    return MainWindowVisible(program.processId()) || ui::ShowsMessageBox(program.processId());
+    return program.ShowsMainWindow() || ui::ShowsMessageBox(program.processId());
   }));
   ASSERT_FALSE(ui::ShowsMessageBox(program.processId())) << "a box at start-up";
   ASSERT_NO_FATAL_FAILURE(program.AwaitMainWindow());

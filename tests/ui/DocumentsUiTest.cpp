@@ -3,8 +3,6 @@
 // handed to the shell, which here opens pages with a recorder.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 
@@ -12,9 +10,11 @@
 #include "tests/ui/DroppedFiles.h"
 #include "tests/ui/FileDialogDriver.h"
 #include "tests/ui/MessageBoxes.h"
+#include "tests/ui/ProcessWindows.h"
 #include "tests/ui/ProgramUnderTest.h"
 #include "tests/ui/ShellOpenRecorder.h"
 #include "tests/ui/Waiting.h"
+#include "tests/win32/TestFiles.h"
 
 namespace tarumo::ui {
 namespace {
@@ -33,34 +33,8 @@ const std::string kGiantAI =
     "　■■■　■　\r\n"
     "\r\n";
 
-std::optional<std::string> FileBytes(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return std::nullopt;
-  return std::string{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-bool Exists(const std::string& path) {
-  return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-struct MenuSearch {
-  DWORD processId;
-  bool found = false;
-};
-
-BOOL CALLBACK FindPopupMenu(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<MenuSearch*>(context);
-  DWORD owner = 0;
-  ::GetWindowThreadProcessId(window, &owner);
-  char className[32] = {};
-  ::GetClassNameA(window, className, sizeof className);
-  if (owner == search->processId && std::string(className) == "#32768" &&
-      ::IsWindowVisible(window)) {
-    search->found = true;
-    return FALSE;
-  }
-  return TRUE;
-}
+using testing::FileBytes;
+using testing::FileExists;
 
 class DocumentsUi : public ::testing::Test {
  protected:
@@ -92,11 +66,7 @@ class DocumentsUi : public ::testing::Test {
   // Runs a command of the File menu from the keyboard: the menu, then the item's letter.
   void FileMenuCommand(char letter) {
     PressKey('F', {VK_MENU});
-    MenuSearch search{program.processId()};
-    ASSERT_TRUE(WaitUntil([&] {
-      ::EnumWindows(&FindPopupMenu, reinterpret_cast<LPARAM>(&search));
-      return search.found;
-    })) << "the File menu did not open";
+    ASSERT_NE(WaitForPopupMenu(program.processId()), nullptr) << "the File menu did not open";
     PressKey(letter);
   }
   // The standard error box, answered.
@@ -113,7 +83,7 @@ class DocumentsUi : public ::testing::Test {
 
   testing::ScratchFolder files;  // the documents the tests open and save
   testing::ScratchFolder temp;   // the program's temporary folder
-  ShellOpenRecorder recorder{files.path() + "opened.log"};
+  ShellOpenRecorder recorder{files.path() + "opened.log", {".html"}};
   ProgramUnderTest program;
 };
 
@@ -194,7 +164,7 @@ TEST_F(DocumentsUi, BothSavesWriteEveryLineWithCrLfThroughOneSaveDialog) {
   ASSERT_TRUE(ChooseFile(*first, files.path() + "small"));
   ASSERT_TRUE(WaitUntil([&] { return FileBytes(files.path() + "small.txt").has_value(); }));
   EXPECT_EQ(FileBytes(files.path() + "small.txt"), "abc\r\n\r\nあ\r\n");
-  EXPECT_FALSE(Exists(files.path() + "small"));
+  EXPECT_FALSE(FileExists(files.path() + "small"));
 
   // The giant text, as plain text: the save dialog offers the name the input text went to.
   PressKey('S', {VK_CONTROL});
@@ -299,7 +269,7 @@ TEST_F(DocumentsUi, F2WritesThePageIntoTheTemporaryFolderAndHandsItToTheShell) {
   // Markup characters and blanks go into the page as they are.
   program.SetText(kMemoOut, kGiantAI + "a<b>&c\"d\r\n　x y");
   ASSERT_TRUE(Holds(kMemoOut, kGiantAI + "a<b>&c\"d\r\n　x y"));
-  EXPECT_FALSE(Exists(PagePath()));
+  EXPECT_FALSE(FileExists(PagePath()));
   PressKey(VK_F2);
   ASSERT_TRUE(WaitUntil([&] { return recorder.Opened().size() == 1; })) << "nothing was opened";
   EXPECT_EQ(recorder.Opened()[0], PagePath());
@@ -331,7 +301,7 @@ TEST_F(DocumentsUi, F2WritesThePageIntoTheTemporaryFolderAndHandsItToTheShell) {
 
   // Closing the window deletes the page.
   EXPECT_EQ(program.Close(), 0u);
-  EXPECT_FALSE(Exists(PagePath()));
+  EXPECT_FALSE(FileExists(PagePath()));
 }
 
 TEST_F(DocumentsUi, APageThatCannotBeWrittenIsReportedAndNothingIsOpened) {
@@ -351,11 +321,11 @@ TEST_F(DocumentsUi, ExitEndsWithCodeZeroAndRemovesThePreviewPage) {
   program.SetText(kMemoOut, "giant");
   PressKey(VK_F2);
   ASSERT_TRUE(WaitUntil([&] { return recorder.Opened().size() == 1; }));
-  ASSERT_TRUE(Exists(PagePath()));
+  ASSERT_TRUE(FileExists(PagePath()));
   ASSERT_NO_FATAL_FAILURE(FileMenuCommand('X'));
   // No question about the unsaved text.
   EXPECT_EQ(program.WaitForExit(), 0u);
-  EXPECT_FALSE(Exists(PagePath()));
+  EXPECT_FALSE(FileExists(PagePath()));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "tests/ui/DesktopInput.h"
 #include "tests/ui/MessageBoxes.h"
+#include "tests/ui/ProcessWindows.h"
 #include "tests/ui/ProgramUnderTest.h"
 #include "tests/ui/TestClipboard.h"
 #include "tests/ui/Waiting.h"
@@ -14,25 +15,6 @@ namespace tarumo::ui {
 namespace {
 
 using enum CommandId;
-
-struct MenuSearch {
-  DWORD processId;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK FindPopupMenu(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<MenuSearch*>(context);
-  DWORD owner = 0;
-  ::GetWindowThreadProcessId(window, &owner);
-  char className[32] = {};
-  ::GetClassNameA(window, className, sizeof className);
-  if (owner == search->processId && std::string(className) == "#32768" &&
-      ::IsWindowVisible(window)) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
 
 class EditingUi : public ::testing::Test {
  protected:
@@ -50,14 +32,6 @@ class EditingUi : public ::testing::Test {
   }
   bool Holds(CommandId id, const std::string& text) {
     return WaitUntil([&] { return program.Text(id) == text; });
-  }
-  HWND WaitForPopupMenu() {
-    MenuSearch search{program.processId()};
-    WaitUntil([&] {
-      ::EnumWindows(&FindPopupMenu, reinterpret_cast<LPARAM>(&search));
-      return search.found != nullptr;
-    });
-    return search.found;
   }
 
   ProgramUnderTest program;
@@ -124,7 +98,7 @@ TEST_F(EditingUi, PasteFromTheContextMenuGoesToTheOutputEditor) {
   ASSERT_NO_FATAL_FAILURE(ClickInto(kMemoIn));
   const RECT memoOut = program.ControlBounds(kMemoOut);
   Click(program.window(), {memoOut.left + 40, memoOut.top + 40}, /*right=*/true);
-  ASSERT_NE(WaitForPopupMenu(), nullptr);
+  ASSERT_NE(WaitForPopupMenu(program.processId()), nullptr);
   PressKey('V');  // 貼り付け(&V)
   ASSERT_TRUE(Holds(kMemoOut, "pasted"));
   EXPECT_EQ(program.Text(kMemoIn), "");
@@ -134,7 +108,7 @@ TEST_F(EditingUi, PasteFromTheContextMenuGoesToTheOutputEditor) {
 TEST_F(EditingUi, TheContextMenuOpensAtTheEditorsCornerFromTheKeyboard) {
   ASSERT_NO_FATAL_FAILURE(ClickInto(kMemoOut));
   PressKey(VK_F10, {VK_SHIFT});
-  HWND menu = WaitForPopupMenu();
+  HWND menu = WaitForPopupMenu(program.processId());
   ASSERT_NE(menu, nullptr);
   RECT placed{};
   ::GetWindowRect(menu, &placed);

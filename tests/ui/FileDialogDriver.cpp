@@ -4,35 +4,17 @@
 
 #include <vector>
 
+#include "tests/ui/ProcessWindows.h"
 #include "tests/ui/Waiting.h"
 
 namespace tarumo::ui {
 namespace {
 
-struct Search {
-  DWORD processId;
-  HWND found = nullptr;
-};
-
 // A file dialog is a dialog of the process with a file type list; a message box has none.
-BOOL CALLBACK FindFileDialog(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<Search*>(context);
-  DWORD owner = 0;
-  ::GetWindowThreadProcessId(window, &owner);
-  char className[64] = {};
-  ::GetClassNameA(window, className, sizeof className);
-  if (owner == search->processId && std::string(className) == "#32770" &&
-      ::IsWindowVisible(window) && ::GetDlgItem(window, cmb1) != nullptr) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 HWND FindDialog(DWORD processId) {
-  Search search{processId};
-  ::EnumWindows(&FindFileDialog, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return FindProcessWindow(processId, kDialogClass, [](HWND window) {
+    return IsShown(window) && ::GetDlgItem(window, cmb1) != nullptr;
+  });
 }
 
 // The file name box: an edit of its own, or the edit of a combo box, as the system builds it.

@@ -1,5 +1,6 @@
 #include "tests/ui/MessageBoxes.h"
 
+#include "tests/ui/ProcessWindows.h"
 #include "tests/ui/Waiting.h"
 
 namespace tarumo::ui {
@@ -8,29 +9,8 @@ namespace {
 // The identifiers of a message box's own controls.
 constexpr int kTextControl = 0xFFFF;
 
-struct Search {
-  DWORD processId;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK FindDialog(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<Search*>(context);
-  DWORD owner = 0;
-  ::GetWindowThreadProcessId(window, &owner);
-  char className[64] = {};
-  ::GetClassNameA(window, className, sizeof className);
-  if (owner == search->processId && std::string(className) == "#32770" &&
-      ::IsWindowVisible(window)) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 HWND FindMessageBox(DWORD processId) {
-  Search search{processId};
-  ::EnumWindows(&FindDialog, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return FindProcessWindow(processId, kDialogClass);
 }
 
 std::string TextOf(HWND window) {

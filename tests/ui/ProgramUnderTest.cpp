@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "tests/ui/ProcessWindows.h"
 #include "tests/ui/Waiting.h"
 
 namespace tarumo::ui {
@@ -29,24 +30,6 @@ void CopyTree(const std::string& from, const std::string& to) {
   ::FindClose(find);
 }
 
-struct WindowSearch {
-  DWORD processId;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<WindowSearch*>(context);
-  DWORD owner = 0;
-  ::GetWindowThreadProcessId(window, &owner);
-  char className[32] = {};
-  ::GetClassNameA(window, className, sizeof className);
-  if (owner == search->processId && std::string(className) == "TForm1" &&
-      ::IsWindowVisible(window)) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
 
 // Memory in another process, for the control messages whose results the system does not carry
 // across processes.
@@ -162,14 +145,14 @@ void ProgramUnderTest::Launch() {
 }
 
 void ProgramUnderTest::AwaitMainWindow() {
-  WindowSearch search{process_.dwProcessId};
-  ASSERT_TRUE(WaitUntil([&] {
-    ::EnumWindows(&FindMainWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found != nullptr;
-  })) << "the main window did not appear";
-  window_ = search.found;
+  ASSERT_TRUE(WaitUntil([&] { return ShowsMainWindow(); })) << "the main window did not appear";
+  window_ = FindProcessWindow(process_.dwProcessId, kMainWindowClass);
   WaitForIdle();
   Activate();
+}
+
+bool ProgramUnderTest::ShowsMainWindow() const {
+  return FindProcessWindow(process_.dwProcessId, kMainWindowClass) != nullptr;
 }
 
 DWORD ProgramUnderTest::WaitForExit() {

@@ -59,6 +59,8 @@ class ProgramUnderTest {
   // starts the process; then waits for the main window and brings it to the front.
   void Launch();
   void AwaitMainWindow();
+  // Whether the program shows its main window now.
+  bool ShowsMainWindow() const;
   // Waits for the process to end by itself; returns its exit code (STILL_ACTIVE if it runs on).
   DWORD WaitForExit();
   // Closes the main window and waits for the process to end; returns its exit code.

@@ -1,42 +1,41 @@
 #include "tests/ui/ShellOpenRecorder.h"
 
-#include <windows.h>
-
-#include <fstream>
-#include <iterator>
-
 #include "tests/ui/ProgramUnderTest.h"
+#include "tests/ui/Waiting.h"
+#include "tests/win32/TestFiles.h"
 
 namespace tarumo::ui {
 namespace {
 
-// The shell finds file types in the classes root, which holds the machine's classes.
+// The shell looks file types and protocols up in the classes root, which holds the machine's
+// classes.
 const HKEY kClasses = HKEY_LOCAL_MACHINE;
-constexpr const char* kExtensionKey = "Software\\Classes\\.html";
-constexpr const char* kTypeKey = "Software\\Classes\\tarumo.RecordedPage";
-constexpr const char* kTypeName = "tarumo.RecordedPage";
+constexpr const char* kClassesKey = "Software\\Classes\\";
+constexpr const char* kTypeName = "tarumo.Recorded";
+constexpr const char* kOpenCommand = "\\shell\\open\\command";
 
-bool KeyExists(const char* key) {
-  HKEY opened = nullptr;
-  if (::RegOpenKeyExA(kClasses, key, 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
-  ::RegCloseKey(opened);
-  return true;
-}
-
-std::optional<std::string> DefaultValue(const char* key) {
-  char value[512] = {};
+std::optional<std::string> DefaultValue(const std::string& key) {
+  char value[1024] = {};
   DWORD size = sizeof value;
-  if (::RegGetValueA(kClasses, key, nullptr, RRF_RT_REG_SZ, nullptr, value, &size) !=
-      ERROR_SUCCESS) {
+  if (::RegGetValueA(kClasses, key.c_str(), nullptr,
+                     RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, nullptr, value,
+                     &size) != ERROR_SUCCESS) {
     return std::nullopt;
   }
   return std::string(value);
 }
 
-bool SetDefaultValue(const char* key, const std::string& value) {
+bool KeyExists(const std::string& key) {
   HKEY opened = nullptr;
-  if (::RegCreateKeyExA(kClasses, key, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened, nullptr) !=
-      ERROR_SUCCESS) {
+  if (::RegOpenKeyExA(kClasses, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
+  ::RegCloseKey(opened);
+  return true;
+}
+
+bool SetDefaultValue(const std::string& key, const std::string& value) {
+  HKEY opened = nullptr;
+  if (::RegCreateKeyExA(kClasses, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened,
+                        nullptr) != ERROR_SUCCESS) {
     return false;
   }
   const LONG result =
@@ -48,38 +47,51 @@ bool SetDefaultValue(const char* key, const std::string& value) {
 
 }  // namespace
 
-ShellOpenRecorder::ShellOpenRecorder(std::string logPath)
-    : logPath_(std::move(logPath)),
-      extensionKnown_(KeyExists(kExtensionKey)),
-      previousHandler_(DefaultValue(kExtensionKey)) {
+ShellOpenRecorder::ShellOpenRecorder(std::string logPath,
+                                     const std::vector<std::string>& extensions,
+                                     const std::vector<std::string>& protocols)
+    : logPath_(std::move(logPath)) {
   std::string command = "\"";
   command.append(BesideTestProgram("open_recorder.exe")).append("\" \"");
   command.append(logPath_).append("\" \"%1\"");
-  const std::string commandKey = std::string(kTypeKey).append("\\shell\\open\\command");
-  registered_ =
-      SetDefaultValue(commandKey.c_str(), command) && SetDefaultValue(kExtensionKey, kTypeName);
+  const std::string classes = kClassesKey;
+  Set(classes + kTypeName + kOpenCommand, command);
+  for (const std::string& extension : extensions) Set(classes + extension, kTypeName);
+  for (const std::string& protocol : protocols) Set(classes + protocol + kOpenCommand, command);
 }
 
 ShellOpenRecorder::~ShellOpenRecorder() {
-  if (previousHandler_) {
-    SetDefaultValue(kExtensionKey, *previousHandler_);
-  } else if (extensionKnown_) {
-    ::RegDeleteKeyValueA(kClasses, kExtensionKey, nullptr);
-  } else {
-    ::RegDeleteKeyA(kClasses, kExtensionKey);
+  for (auto saved = saved_.rbegin(); saved != saved_.rend(); ++saved) {
+    if (!saved->existed) {
+      ::RegDeleteTreeA(kClasses, saved->key.c_str());
+    } else if (saved->value) {
+      SetDefaultValue(saved->key, *saved->value);
+    } else {
+      ::RegDeleteKeyValueA(kClasses, saved->key.c_str(), nullptr);
+    }
   }
-  ::RegDeleteTreeA(kClasses, kTypeKey);
+  ::RegDeleteTreeA(kClasses, (std::string(kClassesKey) + kTypeName).c_str());
 }
 
-std::vector<std::string> ShellOpenRecorder::Opened() const {
-  std::ifstream log(logPath_, std::ios::binary);
-  const std::string text{std::istreambuf_iterator<char>(log), std::istreambuf_iterator<char>()};
-  std::vector<std::string> pages;
-  for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos;
-       start = end + 2) {
-    pages.push_back(text.substr(start, end - start));
-  }
-  return pages;
+void ShellOpenRecorder::Set(const std::string& key, const std::string& value) {
+  saved_.push_back({key, KeyExists(key), DefaultValue(key)});
+  registered_ = SetDefaultValue(key, value) && registered_;
+}
+
+std::vector<std::string> ShellOpenRecorder::Opened(std::size_t count, DWORD patience) const {
+  std::vector<std::string> opened;
+  WaitUntil(
+      [&] {
+        opened.clear();
+        const std::string text = testing::FileBytes(logPath_).value_or("");
+        for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos;
+             start = end + 2) {
+          opened.push_back(text.substr(start, end - start));
+        }
+        return opened.size() >= count;
+      },
+      patience);
+  return opened;
 }
 
 }  // namespace tarumo::ui

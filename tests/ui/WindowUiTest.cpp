@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "tests/ui/DesktopInput.h"
+#include "tests/ui/ProcessWindows.h"
 #include "tests/ui/ProgramUnderTest.h"
 #include "tests/ui/Waiting.h"
 
@@ -50,22 +51,6 @@ RECT Bounds(int left, int top, int width, int height) {
          << " x " << actual.bottom - actual.top << ", expected (" << expected.left << ", "
          << expected.top << ") " << expected.right - expected.left << " x "
          << expected.bottom - expected.top;
-}
-
-struct TooltipSearch {
-  DWORD processId;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK FindTooltips(HWND window, LPARAM context) {
-  auto* search = reinterpret_cast<TooltipSearch*>(context);
-  DWORD owner = 0;
-  ::GetWindowThreadProcessId(window, &owner);
-  if (owner == search->processId && ClassOf(window) == TOOLTIPS_CLASSA) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
 }
 
 class WindowUi : public ::testing::Test {
@@ -119,10 +104,11 @@ TEST_F(WindowUi, OpensWithItsCaptionAndItsControlsInPlace) {
 }
 
 TEST_F(WindowUi, TheButtonsTheSpacingBoxAndTheLabelHaveHints) {
-  TooltipSearch search{program.processId()};
-  ::EnumWindows(&FindTooltips, reinterpret_cast<LPARAM>(&search));
-  ASSERT_NE(search.found, nullptr);
-  EXPECT_EQ(::SendMessageA(search.found, TTM_GETTOOLCOUNT, 0, 0), 4);
+  // The hint window stays hidden until a hint shows.
+  const HWND tooltips =
+      FindProcessWindow(program.processId(), TOOLTIPS_CLASSA, [](HWND) { return true; });
+  ASSERT_NE(tooltips, nullptr);
+  EXPECT_EQ(::SendMessageA(tooltips, TTM_GETTOOLCOUNT, 0, 0), 4);
 }
 
 TEST_F(WindowUi, TabVisitsTheControlsInTheirOrder) {
