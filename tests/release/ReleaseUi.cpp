@@ -1,7 +1,6 @@
 #include "tests/release/ReleaseUi.h"
 
 #include "tests/ui/DesktopInput.h"
-#include "tests/ui/ProcessWindows.h"
 #include "tests/ui/Waiting.h"
 
 namespace tarumo::release {
@@ -50,9 +49,7 @@ std::optional<std::string> ReleaseUi::StoredAutoUpdate() const {
 }
 
 void ReleaseUi::MenuCommand(char letter) {
-  program.Activate();
-  ui::PressKey(VK_OEM_PERIOD, {VK_MENU});
-  ASSERT_NE(ui::WaitForPopupMenu(program.processId()), nullptr) << "the (ﾟдﾟ) menu did not open";
+  ASSERT_NO_FATAL_FAILURE(program.OpenMenu(VK_OEM_PERIOD));
   ui::PressKey(static_cast<WORD>(letter));
 }
 

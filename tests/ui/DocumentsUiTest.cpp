@@ -10,7 +10,6 @@
 #include "tests/ui/DroppedFiles.h"
 #include "tests/ui/FileDialogDriver.h"
 #include "tests/ui/MessageBoxes.h"
-#include "tests/ui/ProcessWindows.h"
 #include "tests/ui/ProgramUnderTest.h"
 #include "tests/ui/ShellOpenRecorder.h"
 #include "tests/ui/Waiting.h"
@@ -65,8 +64,7 @@ class DocumentsUi : public ::testing::Test {
   }
   // Runs a command of the File menu from the keyboard: the menu, then the item's letter.
   void FileMenuCommand(char letter) {
-    PressKey('F', {VK_MENU});
-    ASSERT_NE(WaitForPopupMenu(program.processId()), nullptr) << "the File menu did not open";
+    ASSERT_NO_FATAL_FAILURE(program.OpenMenu('F'));
     PressKey(letter);
   }
   // The standard error box, answered.

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "tests/ui/DesktopInput.h"
 #include "tests/ui/ProcessWindows.h"
 #include "tests/ui/Waiting.h"
 
@@ -236,6 +237,21 @@ SIZE ProgramUnderTest::OuterSize() const {
 void ProgramUnderTest::Activate() const {
   ::SetForegroundWindow(window_);
   WaitUntil([&] { return ::GetForegroundWindow() == window_; });
+}
+
+void ProgramUnderTest::OpenMenu(WORD key) const {
+  // Keys pressed while the window manager is still handing a freshly shown window the focus
+  // go nowhere, so the keys are pressed again when no menu shows after a while.
+  constexpr int kAttempts = 3;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    Activate();
+    PressKey(key, {VK_MENU});
+    const bool opened = WaitUntil(
+        [&] { return FindProcessWindow(process_.dwProcessId, kPopupMenuClass) != nullptr; },
+        kPatience / kAttempts);
+    if (opened) return;
+  }
+  FAIL() << "no menu opened for the key " << key;
 }
 
 void ProgramUnderTest::WaitForIdle() const {

@@ -87,6 +87,8 @@ class ProgramUnderTest {
 
   // Brings the main window to the front, so that keystrokes reach it.
   void Activate() const;
+  // Opens a menu of the menu bar from the keyboard: Alt and the menu's letter `key`.
+  void OpenMenu(WORD key) const;
   // Waits until the program's message queue is empty and it waits for input.
   void WaitForIdle() const;
 
