@@ -6,6 +6,7 @@ const char* const kUsage =
     "Usage: tarumo2-cli [--glyphs DIR] [--blank N] [--encoding utf-8|cp932] [--crlf] [--page]\n"
     "                   [FILE]\n"
     "       tarumo2-cli check-glyphs [--coverage] [DIR]\n"
+    "       tarumo2-cli coverage [--glyphs DIR] [--encoding E] [--top N] [FILE]\n"
     "\n"
     "Turns every line of FILE (or of standard input) into giant text: three rows of glyph\n"
     "pictures, then N empty spacing lines, written to standard output. Runs of half-width\n"
@@ -31,7 +32,12 @@ const char* const kUsage =
     "than three lines, rows of unequal width in the reader's font, rows the output editor would\n"
     "change, misnamed or misplaced files, bytes that are not Shift-JIS. One line per problem,\n"
     "then a summary; exit status 1 when anything is wrong. --coverage also lists, per class of\n"
-    "common characters, those without a glyph.\n";
+    "common characters (ASCII, kana, punctuation, symbols, the kanji of each school year, the\n"
+    "1,000 most frequent kanji), those without a glyph.\n"
+    "\n"
+    "coverage reads a text (FILE or standard input, in the encoding E) and tells which share\n"
+    "of its non-blank characters, and of its Japanese ones, the glyph library can draw, and\n"
+    "the N characters (default 20) most often without a glyph.\n";
 
 ParsedCommandLine ParseConvertCommandLine(const std::vector<std::string>& arguments) {
   ParsedCommandLine parsed;

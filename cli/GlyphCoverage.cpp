@@ -1,7 +1,9 @@
 #include "cli/GlyphCoverage.h"
 
+#include "cli/KanjiClasses.h"
 #include "conversion/CharacterKeys.h"
 #include "conversion/GlyphFiles.h"
+#include "platform/posix/Cp932.h"
 
 namespace tarumo::cli {
 namespace {
@@ -9,22 +11,24 @@ namespace {
 // Japanese punctuation and brackets beyond the full-width forms of ASCII.
 constexpr const char* kPunctuation = "、。・゛゜ゝゞヽヾ々〃―‐…‥‘’“”〔〕〈〉《》「」『』【】";
 
-constexpr const char* kFirstGradeKanji =
-    "一右雨円王音下火花貝学気九休玉金空月犬見五口校左三山子四糸字耳七車手十出女小上森人水正生青"
-    "夕石赤千川先早草足村大男竹中虫町天田土二日入年白八百文木本名目立力林六";
-
 std::vector<std::string> KeysOf(std::string_view text, const TextServices& services) {
   return SplitCharacterKeys(text, services);
 }
 
-// The double-byte characters from `first` to `last`, skipping the trail byte 0x7F.
+// The characters of code page 932 from `first` to `last`, skipping codes that hold none.
 std::vector<std::string> Range(unsigned first, unsigned last) {
   std::vector<std::string> keys;
   for (unsigned code = first; code <= last; ++code) {
-    if ((code & 0xFF) == 0x7F) continue;
-    keys.push_back({static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)});
+    const std::string key{static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
+    if (Cp932ToUtf8(key)) keys.push_back(key);
   }
   return keys;
+}
+
+std::vector<std::string> Concatenated(std::vector<std::string> a,
+                                      const std::vector<std::string>& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
 }
 
 }  // namespace
@@ -35,13 +39,20 @@ std::vector<std::pair<std::string, std::vector<std::string>>> CoverageClasses(
   for (char c = 0x20; c < 0x7F; ++c) ascii += c;
   std::vector<std::string> katakana = Range(0x8340, 0x8396);  // ァ to ヶ
   katakana.push_back("ー");
-  return {
+  std::vector<std::pair<std::string, std::vector<std::string>>> classes = {
       {"ASCII (full-width)", KeysOf(text.FoldFullWidth(ascii), text)},
       {"hiragana", Range(0x829F, 0x82F1)},  // ぁ to ん
       {"katakana", katakana},
       {"punctuation", KeysOf(kPunctuation, text)},
-      {"kanji of the first school year", KeysOf(kFirstGradeKanji, text)},
+      // The symbol rows (　 to ◯) and the circled numbers ① to ⑳.
+      {"symbols", Concatenated(Range(0x8140, 0x81FC), Range(0x8740, 0x8753))},
   };
+  for (std::size_t year = 0; year < kSchoolYearKanji.size(); ++year) {
+    classes.push_back(
+        {"kanji, school year " + std::to_string(year + 1), KeysOf(kSchoolYearKanji[year], text)});
+  }
+  classes.push_back({"frequent kanji", KeysOf(kFrequentKanji, text)});
+  return classes;
 }
 
 std::vector<ClassCoverage> FindMissingGlyphs(const std::string& programFolder,

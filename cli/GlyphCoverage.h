@@ -18,7 +18,8 @@ struct ClassCoverage {
 
 // The classes, each with the keys the program looks up for them: the printable ASCII
 // characters through their full-width forms, the hiragana and katakana of code page 932, the
-// common Japanese punctuation and brackets, and the kanji of the first school year.
+// common Japanese punctuation and brackets, the symbols of code page 932's first row and the
+// circled numbers, the kanji of each school year and the 1,000 most frequent kanji.
 std::vector<std::pair<std::string, std::vector<std::string>>> CoverageClasses(
     const TextServices& text);
 

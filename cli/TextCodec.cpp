@@ -4,9 +4,7 @@
 #include "platform/posix/Cp932.h"
 
 namespace tarumo::cli {
-namespace {
 
-// Whether `text` is well-formed UTF-8 (no overlong forms, surrogates or values past U+10FFFF).
 bool IsValidUtf8(std::string_view text) {
   std::size_t at = 0;
   while (at < text.size()) {
@@ -39,6 +37,8 @@ bool IsValidUtf8(std::string_view text) {
   }
   return true;
 }
+
+namespace {
 
 std::string LineError(std::size_t number, const char* what) {
   return "line " + std::to_string(number) + ": " + what;

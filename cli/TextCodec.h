@@ -19,6 +19,9 @@ struct DecodedLines {
 // to code page 932.
 DecodedLines DecodeInputLines(std::string_view bytes, Encoding encoding);
 
+// Whether `text` is well-formed UTF-8 (no overlong forms, surrogates or values past U+10FFFF).
+bool IsValidUtf8(std::string_view text);
+
 // Code page 932 text in the chosen encoding.
 std::string EncodeOutput(std::string_view cp932, Encoding encoding);
 

@@ -7,6 +7,7 @@
 #include "cli/CheckGlyphsCommand.h"
 #include "cli/CliOptions.h"
 #include "cli/ConvertCommand.h"
+#include "cli/CoverageCommand.h"
 
 int main(int argc, char** argv) {
   using namespace tarumo::cli;
@@ -14,6 +15,9 @@ int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
   if (!arguments.empty() && arguments[0] == "check-glyphs") {
     return RunCheckGlyphs({arguments.begin() + 1, arguments.end()}, std::cout, std::cerr);
+  }
+  if (!arguments.empty() && arguments[0] == "coverage") {
+    return RunCoverage({arguments.begin() + 1, arguments.end()}, std::cin, std::cout, std::cerr);
   }
 
   const ParsedCommandLine parsed = ParseConvertCommandLine(arguments);

@@ -8,7 +8,7 @@ packages=(
   cmake g++ make pkg-config
   libgtest-dev googletest libbenchmark-dev libfreetype-dev
   g++-mingw-w64-x86-64 wine wine64 fonts-wine xvfb x11-utils xdotool
-  fonts-mona locales imagemagick
+  fonts-mona kanjidic locales imagemagick
   nginx-light zip unzip
   chromium
 )

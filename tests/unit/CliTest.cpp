@@ -19,14 +19,13 @@ struct CliRun {
 };
 
 // Runs tarumo2-cli with `arguments` (shell words) and `input` on standard input.
-CliRun RunCli(const std::string& arguments, const std::string& input,
-              const std::string& glyphs = TARUMO_FIXTURE_GLYPHS) {
+CliRun RunCliCommand(const std::string& arguments, const std::string& input) {
   testing::TempFolder folder;
   const auto in = folder.path() / "in";
   const auto err = folder.path() / "err";
   std::ofstream(in, std::ios::binary) << input;
-  const std::string command = std::string(TARUMO_CLI) + " --glyphs " + glyphs +
-                              " " + arguments + " < " + in.string() + " 2> " + err.string();
+  const std::string command =
+      std::string(TARUMO_CLI) + " " + arguments + " < " + in.string() + " 2> " + err.string();
   CliRun run{};
   FILE* pipe = ::popen(command.c_str(), "r");
   std::array<char, 4096> buffer{};
@@ -40,8 +39,16 @@ CliRun RunCli(const std::string& arguments, const std::string& input,
   return run;
 }
 
+// Converts with `arguments` and the glyph library `glyphs`.
+CliRun RunCli(const std::string& arguments, const std::string& input,
+              const std::string& glyphs = TARUMO_FIXTURE_GLYPHS) {
+  return RunCliCommand("--glyphs " + glyphs + " " + arguments, input);
+}
+
 // The expected texts are written in UTF-8, independent of this file's compiled literals.
-std::string Utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+std::string Utf8(const char8_t* text) {
+  return reinterpret_cast<const char*>(text);
+}
 
 TEST(Cli, ConvertsUtf8InputWithSpacingLinesAfterEveryRowSet) {
   const CliRun run = RunCli("", "a\xE3\x81\x84\nA\n");  // "aい", "A"
@@ -54,8 +61,9 @@ TEST(Cli, ConvertsUtf8InputWithSpacingLinesAfterEveryRowSet) {
 TEST(Cli, Cp932InAndOutWithCrLfAndBlankLines) {
   const CliRun run = RunCli("--encoding cp932 --crlf --blank 0", "\x82\xA0\r\n");  // "あ"
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out, "\x81\xA1\x81\xA1\x81\xA1\r\n\x81\x40\x81\xA1\x81\xA1\r\n"
-                     "\x81\xA1\x81\xA1\x81\x40\r\n");
+  EXPECT_EQ(run.out,
+            "\x81\xA1\x81\xA1\x81\xA1\r\n\x81\x40\x81\xA1\x81\xA1\r\n"
+            "\x81\xA1\x81\xA1\x81\x40\r\n");
 }
 
 TEST(Cli, MissingGlyphsAreListedOnStandardErrorAndStillSucceed) {
@@ -100,6 +108,17 @@ TEST(Cli, OutputLinesObeyTheSpacingRules) {
   const CliRun run = RunCli("--blank 0", "\xE3\x81\x82\n", library.path().string());
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, "xy\ny z\n \n");
+}
+
+TEST(Cli, CoverageTellsTheShareOfCharactersWithAGlyphAndTheMostMissing) {
+  // ａ, あ, い and １ have glyphs in the fixture library; う twice and ＠ do not.
+  const CliRun run = RunCliCommand(std::string("coverage --glyphs ") + TARUMO_FIXTURE_GLYPHS,
+                                   Utf8(u8"a あ\tうう\n1@い\n"));
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, Utf8(u8"non-blank characters: 7, with a glyph: 4 (57.14%)\n"
+                          u8"Japanese characters: 4, with a glyph: 2 (50.00%)\n"
+                          u8"most often without a glyph (2 different): う 2 ＠ 1\n"));
+  EXPECT_EQ(RunCliCommand("coverage --glyphs /no/such/folder", "").status, 2);
 }
 
 }  // namespace

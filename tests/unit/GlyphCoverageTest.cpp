@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "cli/GlyphCoverage.h"
+#include "cli/TextCoverage.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixTextServices.h"
 #include "tests/unit/TempFolder.h"
@@ -19,7 +20,7 @@ bool Has(const std::vector<std::string>& keys, const std::string& key) {
 TEST(CoverageClasses, AsciiIsLookedUpByItsFullWidthForms) {
   const PosixTextServices text;
   const auto classes = CoverageClasses(text);
-  ASSERT_EQ(classes.size(), 5u);
+  ASSERT_EQ(classes.size(), 12u);
   const auto& ascii = classes[0].second;
   EXPECT_EQ(ascii.size(), 95u);
   EXPECT_EQ(ascii.front(), "　");
@@ -44,7 +45,38 @@ TEST(CoverageClasses, KanaRangesHoldEveryKanaOfTheCodePage) {
   EXPECT_TRUE(Has(katakana, "ヶ"));
   EXPECT_TRUE(Has(katakana, "ー"));
   EXPECT_FALSE(Has(katakana, "\x83\x7F"));
-  EXPECT_EQ(classes[4].second.size(), 80u);
+}
+
+TEST(CoverageClasses, SymbolsAreTheFirstRowAndTheCircledNumbers) {
+  const PosixTextServices text;
+  const auto& [name, symbols] = CoverageClasses(text)[4];
+  EXPECT_EQ(name, "symbols");
+  EXPECT_EQ(symbols.size(), 147u + 20u);  // the row's codes that hold a character
+  EXPECT_EQ(symbols.front(), "　");
+  EXPECT_TRUE(Has(symbols, "※"));
+  EXPECT_TRUE(Has(symbols, "◯"));
+  EXPECT_FALSE(Has(symbols, "\x81\xAD"));  // a code the row leaves empty
+  EXPECT_EQ(symbols.back(), "⑳");
+}
+
+TEST(CoverageClasses, KanjiClassesHoldWhatKanjidicGives) {
+  const PosixTextServices text;
+  const auto classes = CoverageClasses(text);
+  const std::size_t perYear[] = {80, 160, 200, 202, 193, 191};
+  for (int year = 1; year <= 6; ++year) {
+    const auto& [name, kanji] = classes[4 + year];
+    EXPECT_EQ(name, "kanji, school year " + std::to_string(year));
+    EXPECT_EQ(kanji.size(), perYear[year - 1]) << name;
+  }
+  EXPECT_TRUE(Has(classes[5].second, "学"));
+  EXPECT_TRUE(Has(classes[7].second, "漢"));
+  EXPECT_TRUE(Has(classes[8].second, "潟"));  // among the prefectures' kanji of year 4
+  EXPECT_FALSE(Has(classes[10].second, "学"));
+  const auto& [name, frequent] = classes[11];
+  EXPECT_EQ(name, "frequent kanji");
+  ASSERT_EQ(frequent.size(), 1000u);
+  EXPECT_EQ(frequent.front(), "日");  // the most frequent comes first
+  EXPECT_TRUE(Has(frequent, "歳"));   // frequent, yet taught after the sixth year
 }
 
 TEST(FindMissingGlyphs, GlyphsAreFoundWhereTheProgramFindsThem) {
@@ -55,7 +87,7 @@ TEST(FindMissingGlyphs, GlyphsAreFoundWhereTheProgramFindsThem) {
   const PosixFileSystem files;
   const PosixTextServices text;
   const auto coverage = FindMissingGlyphs(folder.ProgramFolder(), files, text);
-  ASSERT_EQ(coverage.size(), 5u);
+  ASSERT_EQ(coverage.size(), 12u);
   EXPECT_EQ(coverage[0].characters, 95);
   EXPECT_EQ(coverage[0].missing.size(), 94u);
   EXPECT_FALSE(Has(coverage[0].missing, "ｚ"));
@@ -63,6 +95,29 @@ TEST(FindMissingGlyphs, GlyphsAreFoundWhereTheProgramFindsThem) {
   EXPECT_EQ(coverage[1].missing.size(), 82u);
   EXPECT_FALSE(Has(coverage[1].missing, "あ"));
   EXPECT_EQ(coverage[1].missing.front(), "ぁ");
+}
+
+TEST(TextCoverageCounter, CountsNonBlankCharactersAsTheConversionLooksThemUp) {
+  TempFolder folder;
+  folder.Write("low\\ａ.txt", "1\r\n2\r\n3\r\n");
+  folder.Write("data\\あ.txt", "1\r\n2\r\n3\r\n");
+  folder.Write("data\\.txt", "1\r\n2\r\n3\r\n");  // single-byte characters
+  const PosixFileSystem files;
+  const PosixTextServices text;
+  TextCoverageCounter counter(folder.ProgramFolder(), files, text);
+  counter.AddLine("a あ\tい　ｂ、");  // a as ａ; blanks: space, TAB, ideographic space
+  counter.AddLine("いい");
+  counter.AddCharacterOutsideCp932();
+  const TextCoverage& coverage = counter.Coverage();
+  EXPECT_EQ(coverage.characters, 8);  // the one outside code page 932 included
+  EXPECT_EQ(coverage.drawn, 2);
+  EXPECT_EQ(coverage.japanese, 5);  // あ い 、 い い
+  EXPECT_EQ(coverage.japaneseDrawn, 1);
+  EXPECT_EQ(coverage.notCp932, 1);
+  const auto most = coverage.MostMissing(2);
+  ASSERT_EQ(most.size(), 2u);
+  EXPECT_EQ(most[0], std::make_pair(std::string("い"), std::int64_t{3}));
+  EXPECT_EQ(most[1].second, 1);
 }
 
 }  // namespace
