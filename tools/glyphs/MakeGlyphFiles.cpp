@@ -2,24 +2,29 @@
 // designs, one file per character, in code page 932 with CR LF.
 //
 // A design file is UTF-8. "== X" starts the glyph of the character X ("== U+3000" names one by
-// its code point). "== X = Y M" makes it from the glyph of Y with the mark M set after its top
-// row (the voiced and semi-voiced kana). Otherwise the three lines that follow, each starting
-// with "|", are its rows without
-// that mark, where "·" stands for a blank cell of 16 dots (a full-width and a half-width
-// space). Lines starting with "#" and empty lines are skipped. Rows are drawn left-aligned:
-// trailing spaces are dropped, and every row is filled up on the right with full-width and
-// single half-width spaces until all three have the same width in the reader's font. Every
-// row then ends in a full-width space: the 11-dot gap keeps pictures set side by side from
-// joining into one ("は" and "な" would otherwise share a stroke). The folders low, up and
-// data are made anew; ext is left as it is.
+// its code point); "== ~name" starts a part, drawn like a glyph but written to no file, for
+// other glyphs to be made of. The three lines that follow, each starting with "|", are its
+// rows, where "·" stands for a blank cell of 16 dots (a full-width and a half-width space).
+// "== X = Y M" makes X from the glyph of Y with the mark M set after its top row (the voiced
+// and semi-voiced kana); "== X = A + B [+ C...]" sets the glyphs or parts A, B, ... side by
+// side (the left and right halves of a kanji). Lines starting with "#" and empty lines are
+// skipped.
+//
+// Rows are drawn left-aligned: trailing spaces are dropped, and every row is filled up on the
+// right with full-width and single half-width spaces until all three have the same width in
+// the reader's font. Every row then ends in a full-width space: the 11-dot gap keeps pictures
+// set side by side from joining into one ("は" and "な" would otherwise share a stroke). The
+// folders low, up and data are made anew; ext is left as it is.
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iostream>
+#include <iterator>
 #include <map>
 #include <optional>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -39,10 +44,14 @@ constexpr int kHalfWidthSpaceDots = 5;
 const std::string kFullWidthSpace = "\x81\x40";
 
 struct Design {
-  std::string name;               // UTF-8, for messages and the file name
-  std::string where;              // design file and line
-  std::vector<std::string> rows;  // UTF-8 as drawn
-  std::string base, mark;         // for a glyph made from another one
+  std::string name;                 // UTF-8, for messages and the file name
+  std::string where;                // design file and line
+  std::vector<std::string> rows;    // UTF-8 as drawn
+  std::string base, mark;           // for a glyph made from another one and a mark
+  std::vector<std::string> joined;  // for a glyph made of others side by side
+
+  bool IsPart() const { return name.rfind('~', 0) == 0; }
+  bool IsDrawn() const { return base.empty() && joined.empty(); }
 };
 
 std::optional<std::string> NameOf(const std::string& text) {
@@ -82,9 +91,22 @@ bool ReadDesigns(const std::string& path, std::vector<Design>& designs) {
       std::string header = line.substr(3);
       const std::size_t derived = header.find(" = ");
       if (derived != std::string::npos) {
+        Design design{header.substr(0, derived), where, {}, {}, {}, {}};
         std::istringstream from(header.substr(derived + 3));
-        Design design{header.substr(0, derived), where, {}, {}, {}};
-        from >> design.base >> design.mark;
+        std::vector<std::string> words{std::istream_iterator<std::string>(from), {}};
+        const bool join = words.size() >= 3 && words.size() % 2 == 1 &&
+                          std::all_of(words.begin(), words.end(), [&, i = 0](auto& w) mutable {
+                            return (i++ % 2 == 1) == (w == "+");
+                          });
+        if (join) {
+          for (std::size_t i = 0; i < words.size(); i += 2) design.joined.push_back(words[i]);
+        } else if (words.size() == 2) {
+          design.base = words[0], design.mark = words[1];
+        } else {
+          std::cerr << where << ": neither \"X = Y MARK\" nor \"X = A + B\"\n";
+          ok = false;
+          continue;
+        }
         designs.push_back(std::move(design));
         continue;
       }
@@ -94,8 +116,8 @@ bool ReadDesigns(const std::string& path, std::vector<Design>& designs) {
         ok = false;
         continue;
       }
-      designs.push_back({*name, where, {}, {}, {}});
-    } else if (line[0] == '|' && !designs.empty() && designs.back().base.empty() &&
+      designs.push_back({*name, where, {}, {}, {}, {}});
+    } else if (line[0] == '|' && !designs.empty() && designs.back().IsDrawn() &&
                designs.back().rows.size() < 3) {
       designs.back().rows.push_back(line.substr(1));
     } else {
@@ -147,23 +169,27 @@ std::optional<std::string> Padding(int dots, bool mayStartHalf) {
   return std::nullopt;
 }
 
-bool Compile(const Design& design, std::string& key, std::vector<std::string>& rows) {
-  const auto fail = [&](const std::string& what) {
-    std::cerr << design.where << ": " << design.name << ": " << what << "\n";
-    return false;
-  };
+bool Fail(const Design& design, const std::string& what) {
+  std::cerr << design.where << ": " << design.name << ": " << what << "\n";
+  return false;
+}
+
+// Whether a row may stand in the output editor as it is: its spacing rules change nothing.
+bool IsSpacingSafe(const std::string& row) {
+  return tarumo::ApplySpacingRulesToLine(row) == row && (row.empty() || row[0] != ' ');
+}
+
+// The rows of a drawn design, code page 932, filled up to one width.
+bool Compile(const Design& design, std::vector<std::string>& rows) {
+  const auto fail = [&](const std::string& what) { return Fail(design, what); };
   if (design.rows.size() != 3) return fail("needs three rows");
-  const auto cp932Key = tarumo::Utf8ToCp932(design.name);
-  if (!cp932Key || cp932Key->size() != 2) return fail("not one double-byte character");
-  key = *cp932Key;
 
   std::vector<int> widths;
   for (std::size_t i = 0; i < 3; ++i) {
     auto row = tarumo::Utf8ToCp932(WithBlankCells(design.rows[i]));
     if (!row) return fail("row " + std::to_string(i + 1) + " is not code page 932");
     rows.push_back(*row);
-    if (tarumo::ApplySpacingRulesToLine(rows.back()) != rows.back() ||
-        (!rows.back().empty() && rows.back()[0] == ' ')) {
+    if (!IsSpacingSafe(rows.back())) {
       return fail("row " + std::to_string(i + 1) +
                   " starts with a half-width space or has two in a row");
     }
@@ -223,6 +249,68 @@ bool AddMark(const Design& design, const std::string& mark, std::vector<std::str
   return true;
 }
 
+// The finished rows of every design, by name, each made once from what it is made of.
+class Glyphs {
+ public:
+  explicit Glyphs(const std::vector<Design>& designs) {
+    for (const Design& design : designs) byName_[design.name] = &design;
+  }
+
+  const std::vector<std::string>* RowsOf(const Design& design) {
+    if (const auto made = made_.find(design.name); made != made_.end()) {
+      return made->second ? &*made->second : nullptr;
+    }
+    if (!making_.insert(design.name).second) {
+      Fail(design, "is made of itself");
+      return nullptr;
+    }
+    std::vector<std::string> rows;
+    const bool ok = Make(design, rows);
+    auto& made = made_[design.name];
+    if (ok) made = std::move(rows);
+    return made ? &*made : nullptr;
+  }
+
+ private:
+  bool Make(const Design& design, std::vector<std::string>& rows) {
+    if (design.IsDrawn()) return Compile(design, rows);
+    if (!design.base.empty()) {
+      const Design* base = Find(design, design.base);
+      const auto* baseRows = base ? RowsOf(*base) : nullptr;
+      if (!baseRows) return false;
+      rows = *baseRows;
+      return AddMark(design, design.mark, rows);
+    }
+    rows.assign(3, {});
+    for (const std::string& name : design.joined) {
+      const Design* part = Find(design, name);
+      const auto* partRows = part ? RowsOf(*part) : nullptr;
+      if (!partRows) return false;
+      for (std::size_t i = 0; i < 3; ++i) rows[i] += (*partRows)[i];
+    }
+    for (std::size_t i = 0; i < 3; ++i) {
+      if (!IsSpacingSafe(rows[i])) {
+        return Fail(design, "row " + std::to_string(i + 1) + " has two half-width spaces where " +
+                                "its parts meet");
+      }
+    }
+    return true;
+  }
+
+  const Design* Find(const Design& user, const std::string& name) {
+    const auto found = byName_.find(name);
+    if (found == byName_.end()) {
+      Fail(user, "no glyph or part " + name + " to make it of");
+      return nullptr;
+    }
+    return found->second;
+  }
+
+  std::map<std::string, const Design*> byName_;
+  std::map<std::string, std::optional<std::vector<std::string>>> made_;
+  std::set<std::string> making_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -235,36 +323,27 @@ int main(int argc, char** argv) {
   bool ok = true;
   for (int i = 2; i < argc; ++i) ok = ReadDesigns(argv[i], designs) && ok;
 
-  std::map<std::string, std::pair<std::string, std::vector<std::string>>> glyphs;  // by key
-  std::map<std::string, const Design*> byName;
-  for (const Design& design : designs) byName[design.name] = &design;
+  std::map<std::string, const Design*> drawnTwice;
   for (const Design& design : designs) {
-    std::string key;
-    std::vector<std::string> rows;
-    if (!design.base.empty()) {
-      const auto base = byName.find(design.base);
-      if (base == byName.end() || !base->second->base.empty()) {
-        std::cerr << design.where << ": " << design.name << ": no drawn glyph " << design.base
-                  << "\n";
-        ok = false;
-        continue;
-      }
-      Design marked = *base->second;
-      marked.name = design.name;
-      marked.where = design.where;
-      if (marked.rows.size() == 3) {
-        ok = Compile(marked, key, rows) && AddMark(marked, design.mark, rows) && ok;
-        if (!ok) continue;
-      }
+    if (!drawnTwice.emplace(design.name, &design).second) {
+      ok = Fail(design, "is drawn twice");
     }
-    if (design.base.empty() && !Compile(design, key, rows)) {
+  }
+  Glyphs made(designs);
+  std::map<std::string, std::pair<std::string, std::vector<std::string>>> glyphs;  // by key
+  for (const Design& design : designs) {
+    const auto* rows = made.RowsOf(design);
+    if (!rows) {
       ok = false;
-    } else if (glyphs.count(key)) {
-      std::cerr << design.where << ": " << design.name << " is drawn twice\n";
-      ok = false;
-    } else {
-      glyphs[key] = {design.name, std::move(rows)};
+      continue;
     }
+    if (design.IsPart()) continue;
+    const auto key = tarumo::Utf8ToCp932(design.name);
+    if (!key || key->size() != 2) {
+      ok = Fail(design, "not one double-byte character");
+      continue;
+    }
+    glyphs[*key] = {design.name, *rows};
   }
   if (!ok) return 1;
 

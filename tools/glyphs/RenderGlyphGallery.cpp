@@ -1,6 +1,14 @@
-// render-glyph-gallery LIBRARY OUTPUT.pgm: draws every glyph of the library as a reader sees
-// it, in the reader's font at 16 dots per em with its bitmaps, rows 16 dots apart, each
-// picture on a light ground that shows its width and with its character under it.
+// render-glyph-gallery [--characters FILE] [--numbered] FONT LIBRARY OUTPUT.pgm
+// render-glyph-gallery --pages FONT LIBRARY FOLDER
+//
+// Draws the glyphs of the library as a reader sees them, in the reader's font at 16 dots per
+// em with its bitmaps, rows 16 dots apart, each picture on a light ground that shows its width
+// and with its character under it. --characters draws only the characters of a UTF-8 text
+// file, in its order; --numbered puts numbers from 1 under the pictures instead of their
+// characters, for a reader who is to name them unaided. --pages draws one page per class of
+// the coverage report into FOLDER (glyphs-ascii.pgm, glyphs-kana.pgm, glyphs-symbols.pgm,
+// glyphs-kanji-1.pgm ... glyphs-kanji-6.pgm, glyphs-kanji-frequent.pgm, glyphs-other.pgm), each
+// glyph on the first page whose classes hold it; a page that would be empty is not drawn.
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
@@ -9,12 +17,16 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "cli/GlyphCoverage.h"
 #include "conversion/GlyphFiles.h"
 #include "fontwidths/ReaderFontWidths.h"
 #include "platform/posix/Cp932.h"
+#include "platform/posix/PosixTextServices.h"
 
 namespace {
 
@@ -41,6 +53,14 @@ char32_t FirstCodePoint(const std::string& utf8) {
   if (b(0) < 0xE0) return (b(0) & 0x1F) << 6 | (b(1) & 0x3F);
   if (b(0) < 0xF0) return (b(0) & 0x0F) << 12 | (b(1) & 0x3F) << 6 | (b(2) & 0x3F);
   return '?';
+}
+
+std::vector<char32_t> CodePoints(const std::string& utf8) {
+  std::vector<char32_t> codes;
+  for (std::size_t at = 0; at < utf8.size(); ++at) {
+    if ((utf8[at] & 0xC0) != 0x80) codes.push_back(FirstCodePoint(utf8.substr(at)));
+  }
+  return codes;
 }
 
 class Canvas {
@@ -99,6 +119,25 @@ class Pen {
     }
   }
 
+  // Draws a caption (UTF-8: one character, or the digits of a number) centred over `width`.
+  void DrawCaption(Canvas& canvas, const std::string& caption, int x, int width, int top) {
+    DrawText(canvas, caption, x + (width - AdvanceOf(caption)) / 2, top);
+  }
+
+  // Draws UTF-8 text with its top-left at (x, top).
+  void DrawText(Canvas& canvas, const std::string& text, int x, int top) {
+    for (char32_t code : CodePoints(text)) {
+      Draw(canvas, code, x, top, kCaptionInk);
+      x += AdvanceOf(code);
+    }
+  }
+
+  int AdvanceOf(const std::string& text) {
+    int advance = 0;
+    for (char32_t code : CodePoints(text)) advance += AdvanceOf(code);
+    return advance;
+  }
+
   int AdvanceOf(char32_t code) {
     if (FT_Load_Char(face_, code, FT_LOAD_DEFAULT) != 0) return 0;
     return static_cast<int>(face_->glyph->advance.x >> 6);
@@ -133,31 +172,34 @@ std::vector<Glyph> ReadLibrary(const fs::path& library) {
   return glyphs;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::cerr << "usage: render-glyph-gallery FONT LIBRARY OUTPUT.pgm\n";
-    return 2;
+// The glyphs of `characters` (UTF-8), in its order, each once; those without a glyph are left out.
+std::vector<Glyph> Select(const std::vector<Glyph>& library, const std::string& characters) {
+  std::vector<Glyph> chosen;
+  std::set<std::string> seen;
+  for (std::size_t at = 0; at < characters.size();) {
+    std::size_t length = 1;
+    while (at + length < characters.size() && (characters[at + length] & 0xC0) == 0x80) ++length;
+    const std::string character = characters.substr(at, length);
+    at += length;
+    const auto glyph = std::find_if(library.begin(), library.end(),
+                                    [&](const Glyph& g) { return g.caption == character; });
+    if (glyph != library.end() && seen.insert(character).second) chosen.push_back(*glyph);
   }
-  FT_Library freetype;
-  FT_Face face;
-  if (FT_Init_FreeType(&freetype) != 0 || FT_New_Face(freetype, argv[1], 0, &face) != 0 ||
-      FT_Select_Charmap(face, FT_ENCODING_UNICODE) != 0 || FT_Set_Pixel_Sizes(face, 0, 16) != 0) {
-    std::cerr << "render-glyph-gallery: cannot read the font " << argv[1] << "\n";
-    return 1;
-  }
-  const std::vector<Glyph> glyphs = ReadLibrary(argv[2]);
-  Pen pen(face);
+  return chosen;
+}
 
-  // Flow the pictures into lines of the page; a caption line under each line of pictures.
+// Flows the pictures into lines of a page, a caption line under each line of pictures, under
+// a title when there is one.
+bool DrawPage(Pen& pen, const std::vector<Glyph>& glyphs, const std::string& title,
+              const std::string& path) {
   constexpr int kEntryHeight = 3 * kLinePitch + 4 + kLinePitch + kGap;
   struct Placed {
     const Glyph* glyph;
     int x, y;
   };
   std::vector<Placed> placed;
-  int x = kMargin, y = kMargin;
+  const int top = kMargin + (title.empty() ? 0 : kLinePitch + kGap);
+  int x = kMargin, y = top;
   for (const Glyph& glyph : glyphs) {
     const int width = std::max(glyph.width, 16);
     if (x > kMargin && x + width > kPageWidth - kMargin) x = kMargin, y += kEntryHeight;
@@ -165,19 +207,117 @@ int main(int argc, char** argv) {
     x += width + kGap;
   }
   Canvas canvas(kPageWidth, y + kEntryHeight + kMargin);
+  if (!title.empty()) pen.DrawText(canvas, title, kMargin, kMargin);
   for (const Placed& p : placed) {
     canvas.Fill(p.x, p.y, p.glyph->width, 3 * kLinePitch, kGround);
     for (int row = 0; row < 3; ++row) {
       pen.DrawRow(canvas, p.glyph->rows[row], p.x, p.y + row * kLinePitch);
     }
-    const char32_t code = FirstCodePoint(p.glyph->caption);
-    const int captionX = p.x + (std::max(p.glyph->width, 16) - pen.AdvanceOf(code)) / 2;
-    pen.Draw(canvas, code, captionX, p.y + 3 * kLinePitch + 4, kCaptionInk);
+    pen.DrawCaption(canvas, p.glyph->caption, p.x, std::max(p.glyph->width, 16),
+                    p.y + 3 * kLinePitch + 4);
   }
-  if (!canvas.WritePgm(argv[3])) {
-    std::cerr << "render-glyph-gallery: cannot write " << argv[3] << "\n";
+  if (!canvas.WritePgm(path)) {
+    std::cerr << "render-glyph-gallery: cannot write " << path << "\n";
+    return false;
+  }
+  return true;
+}
+
+struct GalleryPage {
+  const char* name;
+  std::vector<std::string> classes;
+};
+
+// One page per class of the coverage report, in the report's order; what no class holds
+// goes on the last page.
+bool DrawClassPages(Pen& pen, const std::vector<Glyph>& library, const fs::path& folder) {
+  const std::vector<GalleryPage> pages = {
+      {"ascii", {"ASCII (full-width)"}},       {"kana", {"hiragana", "katakana"}},
+      {"symbols", {"punctuation", "symbols"}}, {"kanji-1", {"kanji, school year 1"}},
+      {"kanji-2", {"kanji, school year 2"}},   {"kanji-3", {"kanji, school year 3"}},
+      {"kanji-4", {"kanji, school year 4"}},   {"kanji-5", {"kanji, school year 5"}},
+      {"kanji-6", {"kanji, school year 6"}},   {"kanji-frequent", {"frequent kanji"}},
+  };
+  const tarumo::PosixTextServices text;
+  std::map<std::string, std::vector<std::string>> classKeys;
+  for (auto& [name, keys] : tarumo::cli::CoverageClasses(text)) classKeys[name] = std::move(keys);
+
+  std::set<std::string> drawn;
+  const auto draw = [&](const char* name, const std::string& title,
+                        const std::vector<Glyph>& glyphs) {
+    std::cout << name << ": " << glyphs.size() << " glyphs\n";
+    if (glyphs.empty()) return true;  // no page for a class without glyphs
+    return DrawPage(pen, glyphs, title + ": " + std::to_string(glyphs.size()) + " glyphs",
+                    (folder / ("glyphs-" + std::string(name) + ".pgm")).string());
+  };
+  for (const GalleryPage& page : pages) {
+    std::vector<Glyph> glyphs;
+    std::string title;
+    for (const std::string& className : page.classes) {
+      title += (title.empty() ? "" : ", ") + className;
+      for (const std::string& key : classKeys[className]) {
+        if (drawn.count(key)) continue;
+        for (const Glyph& glyph : library) {
+          if (glyph.key == key) glyphs.push_back(glyph);
+        }
+        drawn.insert(key);
+      }
+    }
+    if (!draw(page.name, title, glyphs)) return false;
+  }
+  std::vector<Glyph> others;
+  for (const Glyph& glyph : library) {
+    if (!drawn.count(glyph.key)) others.push_back(glyph);
+  }
+  return draw("other", "other characters", others);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> arguments(argv + 1, argv + argc);
+  std::string charactersFile;
+  bool numbered = false, pages = false;
+  while (!arguments.empty() && arguments[0].rfind("--", 0) == 0) {
+    if (arguments[0] == "--numbered" || arguments[0] == "--pages") {
+      (arguments[0] == "--pages" ? pages : numbered) = true;
+      arguments.erase(arguments.begin());
+    } else if (arguments[0] == "--characters" && arguments.size() > 1) {
+      charactersFile = arguments[1];
+      arguments.erase(arguments.begin(), arguments.begin() + 2);
+    } else {
+      break;
+    }
+  }
+  if (arguments.size() != 3) {
+    std::cerr << "usage: render-glyph-gallery [--characters FILE] [--numbered] FONT LIBRARY "
+                 "OUTPUT.pgm\n"
+                 "       render-glyph-gallery --pages FONT LIBRARY FOLDER\n";
+    return 2;
+  }
+  FT_Library freetype;
+  FT_Face face;
+  if (FT_Init_FreeType(&freetype) != 0 ||
+      FT_New_Face(freetype, arguments[0].c_str(), 0, &face) != 0 ||
+      FT_Select_Charmap(face, FT_ENCODING_UNICODE) != 0 || FT_Set_Pixel_Sizes(face, 0, 16) != 0) {
+    std::cerr << "render-glyph-gallery: cannot read the font " << arguments[0] << "\n";
     return 1;
   }
+  std::vector<Glyph> glyphs = ReadLibrary(arguments[1]);
+  if (!charactersFile.empty()) {
+    std::ifstream in(charactersFile, std::ios::binary);
+    if (!in) {
+      std::cerr << "render-glyph-gallery: cannot read " << charactersFile << "\n";
+      return 1;
+    }
+    glyphs = Select(glyphs, std::string(std::istreambuf_iterator<char>(in), {}));
+  }
+  if (numbered) {
+    for (std::size_t i = 0; i < glyphs.size(); ++i) glyphs[i].caption = std::to_string(i + 1);
+  }
+  Pen pen(face);
+  if (pages) return DrawClassPages(pen, glyphs, arguments[2]) ? 0 : 1;
+  if (!DrawPage(pen, glyphs, {}, arguments[2])) return 1;
   std::cout << glyphs.size() << " glyphs drawn\n";
   return 0;
 }
