@@ -1,16 +1,11 @@
 #include "settings/IniInteger.h"
 
-#include "common/Error.h"
 #include "common/StrToInt.h"
 
 namespace tarumo {
 
 int IniInteger(std::string_view text, int fallback) {
-  try {
-    return StrToInt(text);
-  } catch (const Error&) {
-    return fallback;
-  }
+  return IniValueToInt(text).value_or(fallback);
 }
 
 int ReadIniInteger(IniFiles& ini, const std::string& path, const std::string& section,

@@ -8,8 +8,8 @@
 
 namespace tarumo {
 
-// `text` as an integer by the program's conversion (decimal, or hexadecimal after "0x" or
-// "0X" with at least one digit); `fallback` for an empty text or one that is no integer.
+// `text` as an integer (decimal, or hexadecimal after "0x" or "0X" with at least one digit);
+// `fallback` for an empty text or one that is no integer.
 int IniInteger(std::string_view text, int fallback);
 
 // The integer of `key` in `section` of the file at `path`; `fallback` when the file, section

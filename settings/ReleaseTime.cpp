@@ -48,11 +48,11 @@ std::optional<ReleaseTime> ParseLastModified(std::string_view header) {
   if (const auto blank = text.find(' '); blank != std::string::npos) text.erase(0, blank + 1);
 
   ReleaseTime time;
-  time.day = StrToInt(TakeField(text, ' '));
+  time.day = DecimalToInt(TakeField(text, ' '));
   time.month = MonthNumber(TakeField(text, ' '));
-  time.year = StrToInt(TakeField(text, ' '));
-  time.hour = StrToInt(TakeField(text, ':'));
-  time.minute = StrToInt(TakeField(text, ':'));
+  time.year = DecimalToInt(TakeField(text, ' '));
+  time.hour = DecimalToInt(TakeField(text, ':'));
+  time.minute = DecimalToInt(TakeField(text, ':'));
   return time;
 }
 

@@ -82,7 +82,7 @@ TEST_F(AutoUpdateSettingTest, WithoutAFileYesMarksThenChecksThenWritesOne) {
 }
 
 TEST_F(AutoUpdateSettingTest, UndecidedValuesAskAndNoWritesZero) {
-  for (const char* stored : {"2", "abc", ""}) {
+  for (const char* stored : {"2", "abc", "", "$1", "+1"}) {  // "$1": no number in a settings file
     log_.clear();
     boxes_.answers = {MessageAnswer::kNo};
     EXPECT_EQ(StartWith(stored), (Log{std::string("box ") + kQuestion, "mark 0",

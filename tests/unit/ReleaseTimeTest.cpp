@@ -38,7 +38,10 @@ TEST(IniInteger, ReadsDecimalAndZeroXHexadecimalElseTheFallback) {
   EXPECT_EQ(IniInteger("-1", 2), -1);
   EXPECT_EQ(IniInteger("0x1", 2), 1);
   EXPECT_EQ(IniInteger("0X1f", 2), 31);
-  for (const char* text : {"", "0x", "0X", "abc", "1.5", "1 ", "99999999999"}) {
+  EXPECT_EQ(IniInteger("0x7FFFFFFF", 2), 2147483647);
+  // Only the settings files' own forms: not the spacing box's "$", "+" or leading blanks.
+  for (const char* text : {"", "0x", "0X", "abc", "1.5", "1 ", "99999999999", "$1", "+1", " 1",
+                           "-0x1", "0x-1", "0x80000000", "-"}) {
     EXPECT_EQ(IniInteger(text, 2), 2) << "'" << text << "'";
   }
 }
@@ -72,6 +75,11 @@ TEST(ParseLastModified, AFieldThatIsNoIntegerRaisesTheConversionError) {
   // Without seconds no colon follows the minute, so the minute is the empty text.
   EXPECT_EQ(ParseError("Mon, 19 Nov 2007 10:10 GMT"), "'' は整数ではありません");
   EXPECT_EQ(ParseError("Mon, 19 Nov 07x 10:10:00 GMT"), "'07x' は整数ではありません");
+  // The fields are plain decimal: the spacing box's hexadecimal and signs are no number here.
+  EXPECT_EQ(ParseError("Mon, $13 Nov 2007 10:10:00 GMT"), "'$13' は整数ではありません");
+  EXPECT_EQ(ParseError("Mon, 0x13 Nov 2007 10:10:00 GMT"), "'0x13' は整数ではありません");
+  EXPECT_EQ(ParseError("Mon, +13 Nov 2007 10:10:00 GMT"), "'+13' は整数ではありません");
+  EXPECT_EQ(ParseError("Mon, 13 Nov 2007 10:10:00 GMT"), "no error");
 }
 
 TEST(Stamp, OrdersDatesAndDoesNotOverflowForLargeYears) {
