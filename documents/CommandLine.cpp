@@ -28,7 +28,7 @@ std::vector<std::string> SplitCommandLine(std::string_view commandLine) {
         argument += commandLine[at];
       }
     }
-    if (!argument.empty()) arguments.push_back(std::move(argument));
+    arguments.push_back(std::move(argument));
   }
   return arguments;
 }

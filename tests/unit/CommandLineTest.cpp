@@ -19,7 +19,7 @@ TEST(SplitCommandLine, QuotesGroupBlanksAndAreDropped) {
             (Arguments{"C:\\Program Files\\t\\tarumo2.exe", "my file.txt", "x"}));
   EXPECT_EQ(SplitCommandLine("p a\"b c\"d"), (Arguments{"p", "ab cd"}));
   EXPECT_EQ(SplitCommandLine("p \"open end"), (Arguments{"p", "open end"}));
-  EXPECT_EQ(SplitCommandLine("p \"\" b"), (Arguments{"p", "b"}));
+  EXPECT_EQ(SplitCommandLine("p \"\" b"), (Arguments{"p", "", "b"}));  // an empty argument
 }
 
 TEST(SplitCommandLine, KeepsDoubleByteNamesWhole) {
@@ -32,6 +32,7 @@ TEST(FirstArgument, IsTheOneAfterTheProgramName) {
   EXPECT_EQ(FirstArgument("tarumo2.exe one.txt two.txt"), "one.txt");
   EXPECT_EQ(FirstArgument("tarumo2.exe"), std::nullopt);
   EXPECT_EQ(FirstArgument("\"tarumo2.exe\"   "), std::nullopt);
+  EXPECT_EQ(FirstArgument("tarumo2.exe \"\" b.txt"), "");
 }
 
 }  // namespace

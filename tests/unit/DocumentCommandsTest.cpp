@@ -242,6 +242,12 @@ TEST_F(DocumentCommandsTest, TheCommandLineLoadsItsFirstArgumentOnly) {
     EXPECT_STREQ(error.what(), "ファイル ..\\unreadable.txt は開けません");
   }
   EXPECT_EQ(input_.text, "");
+  try {  // an empty first argument is taken, and names no file
+    commands_.LoadCommandLineFile("tarumo2.exe \"\" second.txt");
+    ADD_FAILURE() << "no error";
+  } catch (const Error& error) {
+    EXPECT_STREQ(error.what(), "ファイル  は開けません");
+  }
 }
 
 TEST_F(DocumentCommandsTest, ExitRemovesThePreviewPageAndEndsWithZeroAskingNothing) {
