@@ -1,4 +1,4 @@
-#include "app/FileDialogs.h"
+#include "app/Win32FileDialogs.h"
 
 #include <commdlg.h>
 
@@ -40,7 +40,7 @@ FileDialogSettings SaveDialog1Settings() {
   return settings;
 }
 
-bool WindowFileDialogs::Execute(FileDialogKind kind, FileDialogState& state) {
+bool Win32FileDialogs::Execute(FileDialogKind kind, FileDialogState& state) {
   const FileDialogSettings& settings = kind == FileDialogKind::kOpen ? open_ : save_;
   std::vector<char> name(MAX_PATH, '\0');
   state.fileName.copy(name.data(), name.size() - 1);

@@ -27,9 +27,9 @@ FileDialogSettings OpenDialog1Settings();
 FileDialogSettings SaveDialog1Settings();
 
 // The dialogs through GetOpenFileNameA and GetSaveFileNameA, owned by the main window.
-class WindowFileDialogs final : public FileDialogs {
+class Win32FileDialogs final : public FileDialogs {
  public:
-  WindowFileDialogs() : open_(OpenDialog1Settings()), save_(SaveDialog1Settings()) {}
+  Win32FileDialogs() : open_(OpenDialog1Settings()), save_(SaveDialog1Settings()) {}
 
   void SetOwner(HWND owner) { owner_ = owner; }
 

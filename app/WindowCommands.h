@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "app/EditorWindow.h"
-#include "app/FileDialogs.h"
+#include "app/Win32FileDialogs.h"
 #include "documents/BrowserPreview.h"
 #include "documents/DocumentCommands.h"
 #include "platform/ProcessExit.h"
@@ -52,7 +52,7 @@ struct WindowCommands {
   // The window as the commands see it.
   EditorWindow input;   // MemoIn
   EditorWindow output;  // MemoOut
-  WindowFileDialogs dialogs;
+  Win32FileDialogs dialogs;
 
   // The commands' logic.
   BrowserPreview preview{output, temp, writer, shell};
