@@ -62,7 +62,7 @@ TForm1::~TForm1() {
   if (handle_) ::DestroyWindow(handle_);
 }
 
-void TForm1::Create(HINSTANCE instance) {
+void TForm1::Create(HINSTANCE instance, HWND application) {
   RegisterWindowClass(instance, &TForm1::WindowProc);
   MainMenu1 = CreateMainMenu();
   PopupMenu1 = CreatePopupMenu1();
@@ -76,8 +76,8 @@ void TForm1::Create(HINSTANCE instance) {
   const int height = outer.bottom - outer.top;
   const int left = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   const int top = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  if (!::CreateWindowExA(0, kWindowClass, kCaption, kWindowStyle, left, top, width, height, nullptr,
-                         MainMenu1.get(), instance, this)) {
+  if (!::CreateWindowExA(0, kWindowClass, kCaption, kWindowStyle, left, top, width, height,
+                         application, MainMenu1.get(), instance, this)) {
     throw LastError();
   }
   MainMenu1.Release();  // the window destroys its menu bar
@@ -85,11 +85,6 @@ void TForm1::Create(HINSTANCE instance) {
   CreateControls(instance);
   commands_ = std::make_unique<WindowCommands>(handle_, MemoIn, MemoOut, *this);
   RunShowingFailures(handle_, [this] { FormCreate(); });
-}
-
-void TForm1::Show(int showCommand) {
-  ::ShowWindow(handle_, showCommand);
-  ::UpdateWindow(handle_);
 }
 
 LRESULT CALLBACK TForm1::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -142,6 +137,9 @@ LRESULT TForm1::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       if (HIWORD(wParam)) break;  // minimised: nothing to focus
       OnActivate(LOWORD(wParam));
       return 0;
+    case WM_SYSCOMMAND:
+      if (OnSystemCommand(wParam)) return 0;
+      break;
     case WM_PAINT:
       OnPaint();
       return 0;
@@ -321,6 +319,14 @@ void TForm1::OnActivate(UINT state) {
   ::SetFocus(activeControl_ ? activeControl_ : MemoIn);
 }
 
+bool TForm1::OnSystemCommand(WPARAM command) {
+  // The application is minimised as a whole: its taskbar entry, which owns this window.
+  HWND application = ::GetWindow(handle_, GW_OWNER);
+  if ((command & 0xFFF0) != SC_MINIMIZE || !application) return false;
+  ::ShowWindow(application, SW_MINIMIZE);
+  return true;
+}
+
 void TForm1::OnPaint() {
   PaintLabel1();
 }
@@ -360,6 +366,5 @@ void TForm1::FormResize() {
 void TForm1::DockStatusBar() {
   if (StatusBar1) Place(StatusBar1, layout::StatusBarBounds(ClientSize(handle_)));
 }
-
 
 }  // namespace tarumo

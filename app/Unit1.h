@@ -26,12 +26,10 @@ class TForm1 final : public ConversionHost, public SettingsWindow {
   TForm1(const TForm1&) = delete;
   TForm1& operator=(const TForm1&) = delete;
 
-  // Creates the window with its controls, menus and dialogs, then runs FormCreate. Raises Error
-  // when the window or a control cannot be created.
-  void Create(HINSTANCE instance);
-
-  // Shows the window for the first time, the focus in MemoIn.
-  void Show(int showCommand);
+  // Creates the window, owned by the application's window `application`, with its controls,
+  // menus and dialogs, then runs FormCreate. Raises Error when the window or a control cannot
+  // be created.
+  void Create(HINSTANCE instance, HWND application);
 
   HWND Handle() const { return handle_; }
   HACCEL Shortcuts() const { return shortcuts_.get(); }
@@ -75,6 +73,7 @@ class TForm1 final : public ConversionHost, public SettingsWindow {
   void OnContextMenu(HWND target, int x, int y);
   void OnNextDialogControl(WPARAM wParam, LPARAM lParam);
   void OnActivate(UINT state);
+  bool OnSystemCommand(WPARAM command);
   void OnPaint();
   void OnClose();
   void OnDestroy();

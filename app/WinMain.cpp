@@ -7,6 +7,7 @@
 #include <objbase.h>
 // clang-format on
 
+#include "app/ApplicationWindow.h"
 #include "app/ErrorBox.h"
 #include "app/MessageLoop.h"
 #include "app/ScopedAssignment.h"
@@ -50,10 +51,14 @@ void RunApplication(HINSTANCE instance, int showCommand) {
   LibraryModule richEdit("RICHED32.DLL");
   if (!richEdit) throw LastError();
 
+  // The application's window carries the title; the main window is made owned by it.
+  ApplicationWindow application;
+  application.Create(instance);
   TForm1 form;
   ScopedAssignment mainWindow(Form1, &form);
-  form.Create(instance);
-  form.Show(MainWindowShowCommand(showCommand));
+  form.Create(instance, application.Handle());
+  application.SetMainWindow(form.Handle());
+  application.Show(MainWindowShowCommand(showCommand));
   RunMessageLoop(form.Handle(), form.Shortcuts());
 }
 

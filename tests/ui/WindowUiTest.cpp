@@ -112,7 +112,7 @@ TEST_F(WindowUi, TheButtonsTheSpacingBoxAndTheLabelHaveHints) {
 }
 
 TEST_F(WindowUi, TabVisitsTheControlsInTheirOrder) {
-  const CommandId order[] = {kButton1, kButton2, kBlankLine, kMemoOut, kMemoIn};
+  const CommandId order[] = {kButton1, kButton2, kBlankLine, kBlankLineUD, kMemoOut, kMemoIn};
   for (CommandId next : order) {
     PressKey(VK_TAB);
     ASSERT_TRUE(WaitUntil([&] { return program.FocusedControl() == program.control(next); }))
@@ -164,16 +164,52 @@ TEST_F(WindowUi, TooSmallSizesAreCorrectedAndTheOutputEditorFollowsTheSize) {
   EXPECT_TRUE(At(program.ControlBounds(kBlankLine), Bounds(560, 40, 33, 20)));
 }
 
+TEST_F(WindowUi, TheTaskbarEntryCarriesTheApplicationTitleAndOwnsTheMainWindow) {
+  HWND main = program.window();
+  HWND application = ::GetWindow(main, GW_OWNER);
+  ASSERT_NE(application, nullptr);
+  EXPECT_EQ(CaptionOf(application), "タルモPART2");
+  EXPECT_EQ(CaptionOf(main), "巨大文字作成ツール　－タルモPART2－");
+  // The entry is the unowned, shown window of the two; the owned main window has none.
+  EXPECT_EQ(::GetWindow(application, GW_OWNER), nullptr);
+  EXPECT_TRUE(::IsWindowVisible(application));
+  EXPECT_FALSE(::GetWindowLongA(application, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+  EXPECT_FALSE(::GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+  RECT entry{};
+  ::GetWindowRect(application, &entry);
+  EXPECT_EQ(entry.right - entry.left, 0);  // nothing of it shows on the screen
+  EXPECT_EQ(entry.bottom - entry.top, 0);
+
+  // Minimising the main window minimises the application; restoring the entry brings the
+  // window back, active.
+  ::PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  ASSERT_TRUE(WaitUntil([&] { return ::IsIconic(application) && !::IsWindowVisible(main); }));
+  ::PostMessageA(application, WM_SYSCOMMAND, SC_RESTORE, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !::IsIconic(application) && ::IsWindowVisible(main); }));
+  EXPECT_FALSE(::IsIconic(main));
+  EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == main; }));
+  EXPECT_EQ(program.FocusedControl(), program.control(kMemoIn));
+}
+
+// The exit code of the program under test once it has ended; STILL_ACTIVE when it goes on.
+DWORD ExitCodeOf(DWORD processId) {
+  HANDLE process = ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId);
+  if (!process) return STILL_ACTIVE;
+  DWORD code = STILL_ACTIVE;
+  if (::WaitForSingleObject(process, kPatience) == WAIT_OBJECT_0)
+    ::GetExitCodeProcess(process, &code);
+  ::CloseHandle(process);
+  return code;
+}
+
 TEST_F(WindowUi, AltF4EndsTheProgramWithExitCodeZero) {
   PressKey(VK_F4, {VK_MENU});
-  HANDLE process =
-      ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, program.processId());
-  ASSERT_NE(process, nullptr);
-  EXPECT_EQ(::WaitForSingleObject(process, kPatience), WAIT_OBJECT_0);
-  DWORD code = STILL_ACTIVE;
-  ::GetExitCodeProcess(process, &code);
-  ::CloseHandle(process);
-  EXPECT_EQ(code, 0u);
+  EXPECT_EQ(ExitCodeOf(program.processId()), 0u);
+}
+
+TEST_F(WindowUi, ClosingTheTaskbarEntryEndsTheProgramWithExitCodeZero) {
+  ::PostMessageA(::GetWindow(program.window(), GW_OWNER), WM_CLOSE, 0, 0);
+  EXPECT_EQ(ExitCodeOf(program.processId()), 0u);
 }
 
 // The executable's version resource, as Windows Explorer shows it.
