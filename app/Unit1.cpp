@@ -256,8 +256,11 @@ void TForm1::OnControlNotification(CommandId id, UINT code) {
     return;
   }
   if (id == CommandId::kMemoOut && code == EN_CHANGE) MemoOutChange();
-  if (id == CommandId::kButton1 && code == BN_CLICKED) Button1Click();
-  if (id == CommandId::kButton2 && code == BN_CLICKED) Button2Click();
+  // The buttons report the focus, and so a quick second click comes as a double click: it is
+  // a click all the same.
+  const bool clicked = code == BN_CLICKED || code == BN_DBLCLK;
+  if (id == CommandId::kButton1 && clicked) Button1Click();
+  if (id == CommandId::kButton2 && clicked) Button2Click();
 }
 
 void TForm1::OnControlFocused(CommandId id) {

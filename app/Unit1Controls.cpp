@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <richedit.h>
+#include <ole2.h>
 // clang-format on
 
 #include "app/DoubleByteTyping.h"
@@ -72,9 +73,9 @@ void TForm1::CreateControls(HINSTANCE instance) {
   BlankLine = CreateControl(WS_EX_CLIENTEDGE, "EDIT", "1", WS_TABSTOP | ES_AUTOHSCROLL,
                             layout::kBlankLine, CommandId::kBlankLine, instance);
   // Placed right of its buddy by its bounds, so that the buddy keeps its width.
-  BlankLineUD =
-      CreateControl(0, UPDOWN_CLASSA, "", UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
-                    layout::kBlankLineUD, CommandId::kBlankLineUD, instance);
+  BlankLineUD = CreateControl(0, UPDOWN_CLASSA, "",
+                              WS_TABSTOP | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
+                              layout::kBlankLineUD, CommandId::kBlankLineUD, instance);
   ::SendMessageA(BlankLineUD, UDM_SETBUDDY, reinterpret_cast<WPARAM>(BlankLine), 0);
   ::SendMessageA(BlankLineUD, UDM_SETRANGE32, 0, 10);
   ::SendMessageA(BlankLineUD, UDM_SETPOS32, 0, 1);
@@ -89,6 +90,9 @@ void TForm1::CreateControls(HINSTANCE instance) {
   ::SendMessageA(MemoOut, EM_SETTARGETDEVICE, 0, 1);
   ::SendMessageA(MemoOut, EM_SETEVENTMASK, 0, ENM_CHANGE);
   TakeDoubleByteCharactersWhole(MemoOut);
+  // Files dropped on the output editor are the window's to load: the control keeps no drop
+  // target of its own, which would take a dragged file list and refuse it.
+  ::RevokeDragDrop(MemoOut);
 
   CreateStatusBar(instance);
   CreateTooltips(instance);

@@ -7,6 +7,7 @@
 #include "tests/ui/DesktopInput.h"
 #include "tests/ui/MessageBoxes.h"
 #include "tests/ui/ProgramUnderTest.h"
+#include "tests/ui/TestClipboard.h"
 #include "tests/ui/Waiting.h"
 
 namespace tarumo::ui {
@@ -115,6 +116,22 @@ TEST_F(ConversionUi, ClickingTheConvertButtonConvertsAndReleasesTheMouse) {
   // The button does not keep the mouse: a click elsewhere goes where it is aimed.
   Click(program.window(), {200, 30});
   EXPECT_TRUE(WaitUntil([&] { return program.FocusedControl() == program.control(kMemoIn); }));
+}
+
+// The buttons report the focus, so a quick second click arrives as a double click.
+TEST_F(ConversionUi, AQuickSecondClickOnEitherButtonIsAClickToo) {
+  const auto doubleClick = [&](CommandId button) {
+    ::PostMessageA(program.window(), WM_COMMAND, MAKEWPARAM(ToWord(button), BN_DBLCLK),
+                   reinterpret_cast<LPARAM>(program.control(button)));
+  };
+  program.SetText(kMemoIn, "a");
+  doubleClick(kButton1);
+  ASSERT_TRUE(ProgressReaches("100%"));
+  EXPECT_EQ(program.Text(kMemoOut), kGiantA);
+  PutOnClipboard("before");
+  doubleClick(kButton2);
+  EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == kGiantA; }))
+      << ClipboardText().value_or("(no text)");
 }
 
 // While a long output fills, the window takes input between lines; a Convert given then is not

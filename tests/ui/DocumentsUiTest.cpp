@@ -261,6 +261,21 @@ TEST_F(DocumentsUi, ADropLoadsTheLastFileAfterOneQuestion) {
   EXPECT_EQ(program.Text(kMemoIn), "three\r\nlines");
 }
 
+TEST_F(DocumentsUi, AFileDroppedOnTheOutputEditorReachesTheWindow) {
+  const std::string dropped = files.Write("dropped.txt", "dropped");
+  ASSERT_NO_FATAL_FAILURE(program.Start());
+  HWND memoOut = program.control(kMemoOut);
+  // The rich edit control keeps no drop target of its own, which would take the files first.
+  EXPECT_EQ(::GetPropA(memoOut, "OleDropTargetInterface"), nullptr);
+  RECT bounds{};
+  ::GetWindowRect(memoOut, &bounds);
+  const POINT inside{(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
+  ASSERT_EQ(::WindowFromPoint(inside), memoOut);
+  EXPECT_EQ(DropWindowAt(inside), program.window());
+  ASSERT_TRUE(DropFilesAt(program.processId(), inside, {dropped}));
+  ASSERT_TRUE(Holds(kMemoIn, "dropped")) << "MemoIn: " << program.Text(kMemoIn);
+}
+
 TEST_F(DocumentsUi, F2WritesThePageIntoTheTemporaryFolderAndHandsItToTheShell) {
   ASSERT_NO_FATAL_FAILURE(program.Start());
   ASSERT_NO_FATAL_FAILURE(Convert("aい"));

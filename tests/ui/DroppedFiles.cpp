@@ -7,7 +7,10 @@
 
 namespace tarumo::ui {
 
-bool DropFiles(DWORD processId, HWND window, const std::vector<std::string>& names) {
+namespace {
+
+bool PostDrop(DWORD processId, HWND window, POINT clientPoint,
+              const std::vector<std::string>& names) {
   // DROPFILES, then every name with its zero byte, then one more zero byte.
   std::vector<char> list(sizeof(DROPFILES), '\0');
   for (const auto& name : names)
@@ -15,6 +18,7 @@ bool DropFiles(DWORD processId, HWND window, const std::vector<std::string>& nam
   list.push_back('\0');
   DROPFILES header{};
   header.pFiles = sizeof(DROPFILES);
+  header.pt = clientPoint;
   header.fWide = FALSE;
   std::memcpy(list.data(), &header, sizeof header);
 
@@ -27,6 +31,28 @@ bool DropFiles(DWORD processId, HWND window, const std::vector<std::string>& nam
                       written == list.size();
   ::CloseHandle(process);
   return placed && ::PostMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0);
+}
+
+}  // namespace
+
+bool DropFiles(DWORD processId, HWND window, const std::vector<std::string>& names) {
+  return PostDrop(processId, window, {0, 0}, names);
+}
+
+HWND DropWindowAt(POINT screenPoint) {
+  HWND window = ::WindowFromPoint(screenPoint);
+  while (window && !(::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_ACCEPTFILES)) {
+    window = (::GetWindowLongA(window, GWL_STYLE) & WS_CHILD) ? ::GetParent(window) : nullptr;
+  }
+  return window;
+}
+
+bool DropFilesAt(DWORD processId, POINT screenPoint, const std::vector<std::string>& names) {
+  HWND window = DropWindowAt(screenPoint);
+  if (!window) return false;
+  POINT clientPoint = screenPoint;
+  ::ScreenToClient(window, &clientPoint);
+  return PostDrop(processId, window, clientPoint, names);
 }
 
 }  // namespace tarumo::ui

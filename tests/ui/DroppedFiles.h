@@ -17,4 +17,13 @@ namespace tarumo::ui {
 // the drop list could not be placed in the process.
 bool DropFiles(DWORD processId, HWND window, const std::vector<std::string>& names);
 
+// The window that a drop of files at `screenPoint` goes to when no drop target of OLE takes
+// it: the window under the point, or its nearest parent, that accepts dropped files.
+HWND DropWindowAt(POINT screenPoint);
+
+// Drops `names` at `screenPoint`, on the window that DropWindowAt names, as the shell does:
+// the drop list carries the point in that window's client area. False when no window there
+// accepts dropped files or the drop list could not be placed.
+bool DropFilesAt(DWORD processId, POINT screenPoint, const std::vector<std::string>& names);
+
 }  // namespace tarumo::ui
