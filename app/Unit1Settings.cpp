@@ -1,10 +1,14 @@
 // The start-up settings step, the release check, the help file, the support page and the
 // version message, and the check mark and status text that they show in the window.
-#include "app/Unit1.h"
-
+// clang-format off
+#include "app/Unit1.h"  // <windows.h> first: the other system headers build on it
 #include <commctrl.h>
+// clang-format on
 
+#include "app/ProgramFolder.h"
 #include "app/WindowCommands.h"
+#include "platform/win32/ModulePath.h"
+#include "platform/win32/Win32TextServices.h"
 #include "settings/HelpCommands.h"
 
 namespace tarumo {
@@ -24,7 +28,10 @@ void TForm1::RenewCheckMenuClick() {
 }
 
 void TForm1::AutoUpdateCheckClick() {
-  commands_->autoUpdate.AutoUpdateCheckClick(programFolder_);
+  // The settings file's path is built afresh from the executable's path, not taken from the
+  // folder recorded at start-up.
+  commands_->autoUpdate.AutoUpdateCheckClick(
+      ProgramFolderOf(ExecutablePath(), Win32TextServices()));
 }
 
 void TForm1::HelpClick() {
