@@ -44,8 +44,9 @@ std::vector<std::pair<std::string, std::vector<std::string>>> CoverageClasses(
       {"hiragana", Range(0x829F, 0x82F1)},  // ぁ to ん
       {"katakana", katakana},
       {"punctuation", KeysOf(kPunctuation, text)},
-      // The symbol rows (　 to ◯) and the circled numbers ① to ⑳.
-      {"symbols", Concatenated(Range(0x8140, 0x81FC), Range(0x8740, 0x8753))},
+      // The symbol row (　 to ◯), the box-drawing lines (─ to ╂), the circled numbers ① to ⑳.
+      {"symbols", Concatenated(Concatenated(Range(0x8140, 0x81FC), Range(0x849F, 0x84BE)),
+                               Range(0x8740, 0x8753))},
   };
   for (std::size_t year = 0; year < kSchoolYearKanji.size(); ++year) {
     classes.push_back(

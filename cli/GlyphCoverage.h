@@ -18,8 +18,9 @@ struct ClassCoverage {
 
 // The classes, each with the keys the program looks up for them: the printable ASCII
 // characters through their full-width forms, the hiragana and katakana of code page 932, the
-// common Japanese punctuation and brackets, the symbols of code page 932's first row and the
-// circled numbers, the kanji of each school year and the 1,000 most frequent kanji.
+// common Japanese punctuation and brackets, the symbols of code page 932's first row, its
+// box-drawing lines and the circled numbers, the kanji of each school year and the 1,000 most
+// frequent kanji.
 std::vector<std::pair<std::string, std::vector<std::string>>> CoverageClasses(
     const TextServices& text);
 

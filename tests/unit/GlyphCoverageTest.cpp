@@ -47,14 +47,16 @@ TEST(CoverageClasses, KanaRangesHoldEveryKanaOfTheCodePage) {
   EXPECT_FALSE(Has(katakana, "\x83\x7F"));
 }
 
-TEST(CoverageClasses, SymbolsAreTheFirstRowAndTheCircledNumbers) {
+TEST(CoverageClasses, SymbolsAreTheFirstRowTheLinesAndTheCircledNumbers) {
   const PosixTextServices text;
   const auto& [name, symbols] = CoverageClasses(text)[4];
   EXPECT_EQ(name, "symbols");
-  EXPECT_EQ(symbols.size(), 147u + 20u);  // the row's codes that hold a character
+  EXPECT_EQ(symbols.size(), 147u + 32u + 20u);  // the codes that hold a character
   EXPECT_EQ(symbols.front(), "　");
   EXPECT_TRUE(Has(symbols, "※"));
   EXPECT_TRUE(Has(symbols, "◯"));
+  EXPECT_TRUE(Has(symbols, "━"));
+  EXPECT_TRUE(Has(symbols, "╂"));
   EXPECT_FALSE(Has(symbols, "\x81\xAD"));  // a code the row leaves empty
   EXPECT_EQ(symbols.back(), "⑳");
 }
