@@ -73,11 +73,15 @@ std::string EditLine(HWND control, int index) {
   return std::string(WithoutLineBreak(std::string_view(buffer.data(), copied > 0 ? copied : 0)));
 }
 
-void ReplaceEditLine(HWND control, int index, const std::string& text) {
-  const int start = LineStart(control, index);
-  if (start < 0) return;
-  Select(control, start, start + LineLength(control, start));
-  ReplaceSelection(control, text);
+void ReplaceEditLines(HWND control, int first, const std::vector<std::string>& texts) {
+  if (texts.empty()) return;
+  const int start = LineStart(control, first);
+  const int lastStart = LineStart(control, first + static_cast<int>(texts.size()) - 1);
+  if (start < 0 || lastStart < 0) return;
+  std::string joined;
+  for (const std::string& text : texts) joined.append(joined.empty() ? "" : "\r\n").append(text);
+  Select(control, start, lastStart + LineLength(control, lastStart));
+  ReplaceSelection(control, joined);
 }
 
 int LastLineIndex(HWND control) {

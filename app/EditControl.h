@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace tarumo {
 
@@ -18,8 +19,9 @@ int EditLineCount(HWND control);
 // The text of line `index`, without its line break.
 std::string EditLine(HWND control, int index);
 
-// Replaces the text of line `index`, its line break kept.
-void ReplaceEditLine(HWND control, int index, const std::string& text);
+// Replaces the texts of the lines from `first` on, one line for each of `texts`, with one
+// replacement of the control's text; the line breaks stay.
+void ReplaceEditLines(HWND control, int first, const std::vector<std::string>& texts);
 
 // The index of the last line as the control reports it, an empty last line included.
 int LastLineIndex(HWND control);

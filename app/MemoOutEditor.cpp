@@ -1,19 +1,26 @@
 #include "app/MemoOutEditor.h"
 
 #include "app/EditControl.h"
+#include "common/TextLines.h"
 
 namespace tarumo {
 
+const std::vector<std::string>& MemoOutEditor::Lines() {
+  if (!lines_) lines_ = SplitLines(WindowText(control_));
+  return *lines_;
+}
+
 int MemoOutEditor::LineCount() {
-  return EditLineCount(control_);
+  return static_cast<int>(Lines().size());
 }
 
 std::string MemoOutEditor::Line(int index) {
-  return EditLine(control_, index);
+  return Lines().at(index);
 }
 
-void MemoOutEditor::ReplaceLine(int index, const std::string& text) {
-  ReplaceEditLine(control_, index, text);
+void MemoOutEditor::ReplaceLines(int first, const std::vector<std::string>& texts) {
+  ReplaceEditLines(control_, first, texts);
+  lines_.reset();  // read afresh if asked again
 }
 
 int MemoOutEditor::CaretPosition() {

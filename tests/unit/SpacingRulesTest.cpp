@@ -1,8 +1,8 @@
-#include "conversion/SpacingRules.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "conversion/SpacingRules.h"
 
 namespace tarumo {
 namespace {
@@ -22,9 +22,9 @@ class FakeEditor final : public OutputEditor {
 
   int LineCount() override { return static_cast<int>(lines.size()); }
   std::string Line(int index) override { return lines.at(index); }
-  void ReplaceLine(int index, const std::string& text) override {
-    lines.at(index) = text;
-    ++writes;
+  void ReplaceLines(int first, const Lines& texts) override {
+    for (std::size_t i = 0; i < texts.size(); ++i) lines.at(first + i) = texts[i];
+    writes += static_cast<int>(texts.size());
     if (notifyNested) ApplySpacingRules(*this);
   }
   int CaretPosition() override { return caret; }
