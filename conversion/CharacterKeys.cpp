@@ -9,17 +9,7 @@ std::string ToFullWidth(std::string_view line, const TextServices& text) {
 
 std::vector<std::string> SplitCharacterKeys(std::string_view folded, const TextServices& text) {
   std::vector<std::string> keys;
-  std::size_t at = 0;
-  while (at < folded.size()) {
-    if (text.IsLeadByte(static_cast<unsigned char>(folded[at]))) {
-      keys.emplace_back(folded.substr(at, 2));
-      at += 2;
-    } else {
-      // Every single-byte character shares the empty key.
-      keys.emplace_back();
-      at += 1;
-    }
-  }
+  ForEachCharacterKey(folded, text, [&](std::string_view key) { keys.emplace_back(key); });
   return keys;
 }
 

@@ -4,18 +4,9 @@
 #include <string>
 
 #include "conversion/ConversionHost.h"
-#include "platform/FileSystem.h"
-#include "platform/TextServices.h"
+#include "conversion/LineConverter.h"
 
 namespace tarumo {
-
-// Where the glyph pictures come from: the program folder (ending in a backslash) and the
-// services that fold, cut and read.
-struct GlyphLibrary {
-  std::string programFolder;
-  const FileSystem& files;
-  const TextServices& text;
-};
 
 // More spacing lines than this after one row set are refused: the box can be typed into
 // freely, and a mistyped huge value would otherwise fill memory instead of the editor.
@@ -26,6 +17,10 @@ inline constexpr int kMaxSpacingLines = 1000;
 // file that is too short or cannot be read, a spacing text that is not an integer or is too
 // large) raise Error before anything reaches the output.
 std::string RunConversionPass(ConversionHost& host, const GlyphLibrary& library);
+
+// The number of spacing lines that a text of the spacing box asks for: max(value, 0). Raises
+// Error for a text that is not an integer or asks for more than kMaxSpacingLines.
+int SpacingLines(const std::string& text);
 
 // The progress text after output line `index` of `count` has been appended: "%3.1f%".
 std::string ProgressText(int index, int count);
