@@ -9,6 +9,8 @@
 #include <string>
 
 #include "app/CommandIds.h"
+#include "app/OutputAppender.h"
+#include "app/PacedPainting.h"
 #include "app/WindowLayout.h"
 #include "conversion/ConversionHost.h"
 #include "platform/win32/FontHandle.h"
@@ -156,8 +158,16 @@ class TForm1 final : public ConversionHost, public SettingsWindow {
   bool converting_ = false;
   // The spacing rules are writing lines back; the changes that this makes are not rescanned.
   bool correctingOutput_ = false;
-  // The line that the conversion pass is appending: every line before it obeys the rules.
-  std::optional<int> appendingLine_;
+  // A line that the conversion pass is appending: every line before `firstLine` obeys the
+  // rules, and when the editor's end was known, the new line is `text` and the only one to check.
+  struct AppendedLine {
+    int firstLine;
+    const std::string* text;  // null when other lines may need checking too
+  };
+  std::optional<AppendedLine> appending_;
+  // How the pass's lines go into MemoOut, and how it is painted meanwhile; made with the controls.
+  std::optional<OutputAppender> outputAppender_;
+  std::optional<PacedPainting> pacedPainting_;
 };
 
 // The program's one main window, while it exists.

@@ -96,6 +96,8 @@ void TForm1::CreateControls(HINSTANCE instance) {
 
   CreateStatusBar(instance);
   CreateTooltips(instance);
+  outputAppender_.emplace(MemoOut);
+  pacedPainting_.emplace(MemoOut, StatusBar1);
 
   for (HWND control : {MemoIn, Button1, Button2, BlankLine, StatusBar1})
     SetFont(control, windowFont_);

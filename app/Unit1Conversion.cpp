@@ -27,6 +27,12 @@ void TForm1::Button1Click() {
   // would empty the editor under it and leave both passes' lines mixed, so it is not started.
   if (converting_) return;
   ScopedAssignment running(converting_, true);
+  // Painting is paced while the pass runs, and all that is pending shows when it ends.
+  struct Pacing {
+    PacedPainting& painting;
+    explicit Pacing(PacedPainting& p) : painting(p) { painting.Begin(); }
+    ~Pacing() { painting.End(); }
+  } pacing(*pacedPainting_);
   const Win32FileSystem files;
   const Win32TextServices text;
   RunConversionPass(*this, GlyphLibrary{programFolder_, files, text});
@@ -36,20 +42,26 @@ void TForm1::MemoOutChange() {
   // Lines written back by a running correction change the text again; the running correction
   // already covers them.
   if (correctingOutput_) return;
+  // A change that the pass did not make leaves the end of the text unknown to it.
+  if (!appending_) outputAppender_->Forget();
+  // A line appended by the pass is the only one that can break the rules: every line before it
+  // was corrected when it arrived. When it is known, it is checked without asking the editor.
+  if (appending_ && appending_->text &&
+      ApplySpacingRulesToLine(*appending_->text) == *appending_->text) {
+    return;
+  }
   ScopedAssignment correcting(correctingOutput_, true);
   MemoOutEditor editor(MemoOut);
-  // A line appended by the pass is the only one that can break the rules: every line before it
-  // was corrected when it arrived.
-  ApplySpacingRules(editor, appendingLine_.value_or(0));
+  ApplySpacingRules(editor, appending_ ? appending_->firstLine : 0);
 }
 
 void TForm1::ClearOutput() {
   ::SetWindowTextA(MemoOut, "");
+  outputAppender_->Cleared();
 }
 
 void TForm1::SetStatusPanel(StatusPanel panel, const std::string& text) {
-  ::SendMessageA(StatusBar1, SB_SETTEXTA, static_cast<WPARAM>(panel),
-                 reinterpret_cast<LPARAM>(text.c_str()));
+  pacedPainting_->SetPanelText(static_cast<int>(panel), text);
 }
 
 int TForm1::InputLineCount() {
@@ -61,6 +73,7 @@ bool TForm1::AskYesNo(const std::string& text, const std::string& caption) {
 }
 
 void TForm1::Repaint() {
+  pacedPainting_->PaintNow();
   ::RedrawWindow(handle_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
@@ -73,8 +86,11 @@ std::string TForm1::BlankLineText() {
 }
 
 void TForm1::AppendOutputLine(const std::string& line) {
-  ScopedAssignment appending(appendingLine_, LastLineIndex(MemoOut));
-  AppendEditLine(MemoOut, line);
+  const bool endKnown = outputAppender_->EndKnown();
+  ScopedAssignment appending(
+      appending_, AppendedLine{outputAppender_->LastLineIndex(), endKnown ? &line : nullptr});
+  outputAppender_->Append(line);
+  pacedPainting_->LineAppended();
 }
 
 void TForm1::ProcessMessages() {

@@ -1,0 +1,53 @@
+#include "app/PacedPainting.h"
+
+#include <commctrl.h>
+
+namespace tarumo {
+namespace {
+
+constexpr ULONGLONG kPaintInterval = 50;  // milliseconds
+
+void ShowPanelText(HWND statusBar, int panel, const std::string& text) {
+  ::SendMessageA(statusBar, SB_SETTEXTA, static_cast<WPARAM>(panel),
+                 reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+}  // namespace
+
+void PacedPainting::Begin() {
+  pacing_ = true;
+  lastPaint_ = ::GetTickCount64();
+}
+
+void PacedPainting::End() {
+  pacing_ = false;
+  PaintNow();
+}
+
+void PacedPainting::SetPanelText(int panel, const std::string& text) {
+  if (pacing_) {
+    pendingPanels_.at(panel) = text;
+  } else {
+    ShowPanelText(statusBar_, panel, text);
+  }
+}
+
+void PacedPainting::LineAppended() {
+  if (::GetTickCount64() - lastPaint_ >= kPaintInterval) PaintNow();
+}
+
+void PacedPainting::PaintNow() {
+  for (int panel = 0; panel < static_cast<int>(pendingPanels_.size()); ++panel) {
+    if (!pendingPanels_[panel]) continue;
+    ShowPanelText(statusBar_, panel, *pendingPanels_[panel]);
+    pendingPanels_[panel].reset();
+  }
+  // The appended lines went in unpainted: the editor shows its end, scroll bars included.
+  ::SendMessageA(memoOut_, EM_SCROLLCARET, 0, 0);
+  ::RedrawWindow(memoOut_, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
+  ::UpdateWindow(statusBar_);
+  lastPaint_ = ::GetTickCount64();
+}
+
+}  // namespace tarumo
