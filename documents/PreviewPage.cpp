@@ -13,11 +13,23 @@ constexpr const char* kLineEnd = "<br>";
 
 }  // namespace
 
+std::vector<std::string> PreviewPageHead() {
+  return {std::begin(kHead), std::end(kHead)};
+}
+
+std::string PreviewPageLine(const std::string& giantLine) {
+  return giantLine + kLineEnd;
+}
+
+std::string PreviewPageClosing() {
+  return kClosing;
+}
+
 std::vector<std::string> PreviewPageLines(const std::vector<std::string>& giantLines) {
-  std::vector<std::string> page(std::begin(kHead), std::end(kHead));
+  std::vector<std::string> page = PreviewPageHead();
   page.reserve(giantLines.size() + 4);
-  for (const auto& line : giantLines) page.push_back(line + kLineEnd);
-  page.emplace_back(kClosing);
+  for (const auto& line : giantLines) page.push_back(PreviewPageLine(line));
+  page.push_back(PreviewPageClosing());
   return page;
 }
 

@@ -13,4 +13,10 @@ inline constexpr const char* kPreviewPageName = "___tarumo.html";
 // line. Nothing is escaped: the giant text goes into the page byte for byte.
 std::vector<std::string> PreviewPageLines(const std::vector<std::string>& giantLines);
 
+// The page in its parts, for a writer that writes it as the giant text comes: the head lines,
+// the page's line for one giant-text line, and the closing line.
+std::vector<std::string> PreviewPageHead();
+std::string PreviewPageLine(const std::string& giantLine);
+std::string PreviewPageClosing();
+
 }  // namespace tarumo
