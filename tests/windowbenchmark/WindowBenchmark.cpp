@@ -1,0 +1,199 @@
+// How fast the window converts and starts, measured on the real tarumo2.exe:
+//
+//   window_benchmark PROGRAM_FOLDER MINIMAL_WINDOW_EXE [LINES...]   (scripts/benchmark-window.sh)
+//
+// PROGRAM_FOLDER holds tarumo2.exe with the shipped glyph library and a config.ini that asks
+// nothing at start-up. For every count of input lines (default 100, 1000 and 2000) the program
+// is started afresh, the input typed into MemoIn as one text, the spacing set to 1 and F5
+// given; the time runs from the conversion's start (after the question above 120 lines is
+// answered) to "100%" in the first panel. Then the output editor is emptied and the same final
+// text set into it with one WM_SETTEXT, sent and timed inside the program: the yardstick of
+// what the control itself needs (the change handler's spacing rules included). Last, the start-up:
+// process start to main window shown, against the smallest window program. Every figure is the
+// median of three runs.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "tests/ui/MessageBoxes.h"
+#include "tests/ui/ProcessWindows.h"
+#include "tests/ui/ProgramUnderTest.h"
+#include "tests/windowbenchmark/InProcessSetText.h"
+
+namespace tarumo::ui {
+namespace {
+
+constexpr int kRuns = 3;
+
+// The performance counter (<chrono> has no code page 932 form of its unit suffixes).
+struct Clock {
+  using time_point = LONGLONG;
+  static time_point now() {
+    LARGE_INTEGER counter;
+    ::QueryPerformanceCounter(&counter);
+    return counter.QuadPart;
+  }
+};
+
+double SecondsSince(Clock::time_point start) {
+  LARGE_INTEGER frequency;
+  ::QueryPerformanceFrequency(&frequency);
+  return static_cast<double>(Clock::now() - start) / static_cast<double>(frequency.QuadPart);
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+// Lines of 40 characters: ASCII letters and digits, kana and punctuation, all with glyphs.
+std::string Input(int lines) {
+  const std::string sample =
+      "Giant text 2026: きょうは いい てんき です。 カタカナ も ひらがな も ABC xyz 0123 "
+      "ノリ ノリ で いこう！";
+  std::vector<std::string> characters;
+  for (std::size_t at = 0; at < sample.size();) {
+    const auto lead = static_cast<unsigned char>(sample[at]);
+    const std::size_t length = (lead >= 0x81 && lead <= 0x9F) || lead >= 0xE0 ? 2 : 1;
+    characters.push_back(sample.substr(at, length));
+    at += length;
+  }
+  std::string text;
+  std::size_t next = 0;
+  for (int line = 0; line < lines; ++line) {
+    for (int c = 0; c < 40; ++c) text += characters[next++ % characters.size()];
+    text += "\r\n";
+  }
+  return text;
+}
+
+struct Fill {
+  int outputLines = 0;
+  double convert = 0;  // F5 to "100%"
+  double setText = 0;  // one WM_SETTEXT of the final text
+  bool same = false;   // the WM_SETTEXT gave back the same text
+};
+
+// One WM_SETTEXT of `text` into control `id`, sent and timed in the program's own thread.
+double SetTextInProcess(const ProgramUnderTest& program, CommandId id, const std::string& text) {
+  using benchmark::SetTextRequest;
+  const std::size_t size = sizeof(SetTextRequest) + text.size() + 1;
+  HANDLE mapping = ::CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                        static_cast<DWORD>(size), benchmark::kSetTextMapping);
+  auto* shared =
+      static_cast<SetTextRequest*>(::MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, 0));
+  shared->controlId = ToWord(id);
+  shared->done = 0;
+  std::memcpy(shared + 1, text.c_str(), text.size() + 1);
+
+  static HMODULE hook = ::LoadLibraryA("settext_hook.dll");
+  const auto procedure = reinterpret_cast<HOOKPROC>(
+      reinterpret_cast<void*>(::GetProcAddress(hook, "SetTextHookProc")));
+  const DWORD thread = ::GetWindowThreadProcessId(program.window(), nullptr);
+  HHOOK installed = ::SetWindowsHookExA(WH_GETMESSAGE, procedure, hook, thread);
+  ::PostMessageA(program.window(), ::RegisterWindowMessageA(benchmark::kSetTextMessage), 0, 0);
+  for (int waited = 0; !shared->done && waited < 600000; waited += 5) ::Sleep(5);
+  const double seconds = shared->done ? shared->seconds : -1;
+  ::UnhookWindowsHookEx(installed);
+  ::UnmapViewOfFile(shared);
+  ::CloseHandle(mapping);
+  return seconds;
+}
+
+Fill MeasureFill(const std::string& folder, int lines) {
+  ProgramUnderTest program(folder);
+  program.Start();
+  program.SetText(CommandId::kMemoIn, Input(lines));
+  program.SetText(CommandId::kBlankLine, "1");
+  program.WaitForIdle();
+
+  ::PostMessageA(program.window(), WM_COMMAND, ToWord(CommandId::kTrance), 0);
+  if (lines > 120) {
+    const auto question = WaitForMessageBox(program.processId());
+    if (question) Answer(*question, IDYES);
+  }
+  Fill fill;
+  const auto start = Clock::now();
+  while (program.StatusPanel(0) != "100%") ::Sleep(2);
+  fill.convert = SecondsSince(start);
+
+  const std::string result = program.Text(CommandId::kMemoOut);
+  for (char c : result) fill.outputLines += c == '\n';
+  program.SetText(CommandId::kMemoOut, "");
+  program.WaitForIdle();
+  fill.setText = SetTextInProcess(program, CommandId::kMemoOut, result);
+  fill.same = program.Text(CommandId::kMemoOut) == result;
+  program.Close();
+  return fill;
+}
+
+// Process start to the window of class `windowClass` shown.
+double StartUpSeconds(const std::string& program, const char* windowClass) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  std::string commandLine = "\"" + program + "\"";
+  const std::string folder = program.substr(0, program.find_last_of('\\') + 1);
+  const auto start = Clock::now();
+  if (!::CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &process)) {
+    std::fprintf(stderr, "cannot start %s\n", program.c_str());
+    std::exit(1);
+  }
+  HWND window = nullptr;
+  while (!(window = FindProcessWindow(process.dwProcessId, windowClass))) ::Sleep(1);
+  const double seconds = SecondsSince(start);
+  ::PostMessageA(window, WM_CLOSE, 0, 0);
+  ::WaitForSingleObject(process.hProcess, 10000);
+  ::CloseHandle(process.hThread);
+  ::CloseHandle(process.hProcess);
+  return seconds;
+}
+
+}  // namespace
+}  // namespace tarumo::ui
+
+int main(int argc, char** argv) {
+  using namespace tarumo::ui;
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: window_benchmark PROGRAM_FOLDER MINIMAL_WINDOW_EXE [LINES...]\n");
+    return 2;
+  }
+  std::string folder = argv[1];
+  if (folder.back() != '\\') folder += '\\';
+  std::vector<int> counts;
+  for (int i = 3; i < argc; ++i) counts.push_back(std::atoi(argv[i]));
+  if (counts.empty()) counts = {100, 1000, 2000};
+
+  std::printf("%-12s %-13s %-16s %-16s %s\n", "input lines", "output lines", "F5 to 100% (s)",
+              "WM_SETTEXT (s)", "ratio");
+  for (int lines : counts) {
+    std::vector<double> convert, setText;
+    Fill fill;
+    for (int run = 0; run < kRuns; ++run) {
+      fill = MeasureFill(folder, lines);
+      if (!fill.same) std::fprintf(stderr, "WM_SETTEXT did not give the same text back\n");
+      convert.push_back(fill.convert);
+      setText.push_back(fill.setText);
+    }
+    std::printf("%-12d %-13d %-16.3f %-16.3f %.2f\n", lines, fill.outputLines, Median(convert),
+                Median(setText), Median(convert) / Median(setText));
+    std::fflush(stdout);
+  }
+
+  std::vector<double> program, minimal;
+  for (int run = 0; run < 2 * kRuns - 1; ++run) {  // alternating, five each
+    program.push_back(StartUpSeconds(folder + "tarumo2.exe", "TForm1"));
+    minimal.push_back(StartUpSeconds(argv[2], "MinimalWindow"));
+  }
+  std::printf(
+      "start-up to window shown: tarumo2 %.3f s, smallest window program %.3f s, "
+      "ratio %.2f\n",
+      Median(program), Median(minimal), Median(program) / Median(minimal));
+  return 0;
+}
