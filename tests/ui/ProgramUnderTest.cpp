@@ -31,7 +31,6 @@ void CopyTree(const std::string& from, const std::string& to) {
   ::FindClose(find);
 }
 
-
 // Memory in another process, for the control messages whose results the system does not carry
 // across processes.
 class RemoteBuffer {
@@ -104,10 +103,10 @@ std::string BesideTestProgram(std::string_view name) {
   return folder + std::string(name);
 }
 
-ProgramUnderTest::ProgramUnderTest() {
+ProgramUnderTest::ProgramUnderTest(LibraryBeside glyphLibrary) {
   ::CopyFileA(BesideTestProgram("tarumo2.exe").c_str(), (folder() + "tarumo2.exe").c_str(), FALSE);
   // The glyph library's folders go into the program folder itself.
-  CopyTree(BesideTestProgram("fixture-glyphs"), folder().substr(0, folder().size() - 1));
+  CopyTree(BesideTestProgram(glyphLibrary.name), folder().substr(0, folder().size() - 1));
   WriteFile("config.ini", "[CONFIG]\r\nAutoUpdate=0\r\n");
 }
 
@@ -178,7 +177,10 @@ HWND ProgramUnderTest::control(CommandId id) const {
 }
 
 std::string ProgramUnderTest::Text(CommandId id) const {
-  std::vector<char> text(1 << 20);
+  // The length in UTF-16 units (the rich edit control gives none in code page 932 to another
+  // process); a character takes at most two bytes in code page 932.
+  const LRESULT units = ::SendMessageW(control(id), WM_GETTEXTLENGTH, 0, 0);
+  std::vector<char> text(2 * static_cast<std::size_t>(units > 0 ? units : 0) + 1);
   const LRESULT length =
       ::SendMessageA(control(id), WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
   return std::string(text.data(), length > 0 ? length : 0);

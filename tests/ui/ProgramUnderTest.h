@@ -17,7 +17,13 @@ namespace tarumo::ui {
 
 class ProgramUnderTest {
  public:
-  ProgramUnderTest();
+  // A glyph library beside the test program, by its folder's name.
+  struct LibraryBeside {
+    const char* name;
+  };
+  // A fresh program folder with the fixture glyph library, or with another one.
+  ProgramUnderTest() : ProgramUnderTest(LibraryBeside{"fixture-glyphs"}) {}
+  explicit ProgramUnderTest(LibraryBeside glyphLibrary);
   // The tarumo2.exe that already stands in `programFolder` (ending in a backslash), with what
   // lies beside it there, an unzipped release say: nothing is copied in and the folder stays.
   // WriteFile writes to the fresh folder only; CopyIn works in both.
@@ -27,9 +33,7 @@ class ProgramUnderTest {
   ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
 
   // The program folder, ending in a backslash; files written there before or after the start.
-  const std::string& folder() const {
-    return givenFolder_.empty() ? folder_.path() : givenFolder_;
-  }
+  const std::string& folder() const { return givenFolder_.empty() ? folder_.path() : givenFolder_; }
   void WriteFile(std::string_view relative, std::string_view bytes) {
     folder_.Write(relative, bytes);
   }
