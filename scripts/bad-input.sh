@@ -94,5 +94,6 @@ if ((window)); then
   cmake --preset windows >/dev/null
   cmake --build --preset windows --target window_bad_input
   TARUMO_BAD_INPUT=$(winepath -w "$work") WINEDEBUG=-all \
-    wine build/windows/tests/ui/window_bad_input.exe 2>/dev/null | grep '^window:'
+    wine build/windows/tests/ui/window_bad_input.exe 2>/dev/null |
+    iconv -c -f CP932 -t UTF-8 | grep --line-buffered '^window:'
 fi
