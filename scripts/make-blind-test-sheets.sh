@@ -32,7 +32,7 @@ mkdir -p "$sheets" "$(dirname "$key")"
 : >"$key"
 split -l 25 -d "$work/sample.txt" "$work/sheet-"
 for part in "$work"/sheet-*; do
-  sheet=$(( ${part##*-} + 1 ))
+  sheet=$((10#${part##*-} + 1))
   tr -d '\n' <"$part" >"$work/characters.txt"
   "$build/tools/glyphs/render-glyph-gallery" --numbered --characters "$work/characters.txt" \
     "$font" "$library" "$work/sheet.pgm" >/dev/null
