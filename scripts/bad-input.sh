@@ -28,8 +28,8 @@ work=$PWD/build/bad-input
 rm -rf "$work"
 mkdir -p "$work"
 
-# Inputs. Text: whole lines of Japanese, ASCII and digits (UTF-8 for the converter, code page
-# 932 for the window) up to the size asked.
+# Inputs. Text: whole lines of Japanese, ASCII and digits up to the size asked, in UTF-8 for
+# the converter and in code page 932 with CR LF for the window.
 line='あいうえお漢字のテスト abc ABC 123 ｶﾀｶﾅ'
 bytes_per_line=$(($(printf '%s\n' "$line" | wc -c)))
 # `yes` ends on the broken pipe, which is no failure here.
@@ -39,10 +39,14 @@ repeat() {  # text count
 text_of_size() {  # bytes file
   repeat "$line" $(($1 / bytes_per_line)) >"$2"
 }
-text_of_size $((5 * 1024 * 1024)) "$work/text-5mb.utf8"
-text_of_size $((50 * 1024 * 1024)) "$work/text-50mb.utf8"
-for size in 5mb 50mb; do
-  iconv -f UTF-8 -t CP932 "$work/text-$size.utf8" | sed 's/$/\r/' >"$work/text-$size.txt"
+cp932_line=$(printf '%s\r' "$line" | iconv -f UTF-8 -t CP932)
+cp932_bytes_per_line=$(($(printf '%s\n' "$cp932_line" | wc -c)))
+cp932_text_of_size() {  # bytes file
+  repeat "$cp932_line" $(($1 / cp932_bytes_per_line)) >"$2"
+}
+for size in 5 50; do
+  text_of_size $((size * 1024 * 1024)) "$work/text-${size}mb.utf8"
+  cp932_text_of_size $((size * 1024 * 1024)) "$work/text-${size}mb.txt"
 done
 # 1 MB of bytes drawn from a fixed seed: NULs, lone lead bytes, controls.
 LC_ALL=C awk 'BEGIN { srand(14); for (i = 0; i < 1048576; i++) printf "%c", int(rand() * 256) }' \

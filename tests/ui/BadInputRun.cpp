@@ -21,6 +21,8 @@ namespace {
 
 using enum CommandId;
 
+constexpr const char* kLongInputCaption = "|!|(!ﾟ ヮﾟﾉ!.";
+
 std::string Input(const char* name) {
   const char* folder = std::getenv("TARUMO_BAD_INPUT");
   return std::string(folder ? folder : ".") + "\\" + name;
@@ -91,9 +93,18 @@ void OpenAndConvert(const char* name, const std::string& file) {
 
   start = Now();
   PressKey(VK_F5);
-  if (const auto box = WaitForMessageBox(program.processId())) Answer(*box, IDYES);
+  // Yes to the question about a long input; any other box ends the pass.
+  bool asked = false;
   const bool done = WaitUntil(
       [&] {
+        if (!asked && ShowsMessageBox(program.processId())) {
+          const auto box = WaitForMessageBox(program.processId());
+          if (box && box->caption == kLongInputCaption) {
+            Answer(*box, IDYES);
+            asked = true;
+            return false;
+          }
+        }
         return ShowsMessageBox(program.processId()) ||
                (Responds(program) && program.StatusPanel(0) == "100%");
       },
