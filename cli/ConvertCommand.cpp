@@ -59,7 +59,8 @@ int RunConvert(const ConvertOptions& options, std::istream& in, std::ostream& ou
   GlyphRows rows;
   std::vector<std::string> missingKeys;
   try {
-    while (input.Next(line)) {
+    // An output that fails (a full disk, a closed pipe) ends the conversion; the caller reports it.
+    while (out && input.Next(line)) {
       missingKeys.clear();
       converter.Convert(line, rows, missingKeys);
       for (const std::string& key : missingKeys) missing.Add(key);

@@ -8,10 +8,10 @@
 #include <ostream>
 
 #include "cli/CliOptions.h"
+#include "cli/GlyphFolder.h"
 #include "cli/TextCodec.h"
 #include "cli/TextCoverage.h"
 #include "platform/posix/Cp932.h"
-#include "platform/posix/ExecutableFolder.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixTextServices.h"
 
@@ -123,10 +123,9 @@ int RunCoverage(const std::vector<std::string>& arguments, std::istream& in, std
     err << kProgram << error << "\n";
     return 2;
   }
-  const std::string folder = options.glyphFolder.value_or((ExecutableFolder() / "glyphs").string());
-  std::error_code error;
-  if (!std::filesystem::is_directory(folder, error)) {
-    err << kProgram << "no glyph library at " << folder << "\n";
+  const std::string folder = GlyphFolderOr(options.glyphFolder).string();
+  if (const auto problem = UnusableGlyphFolder(folder)) {
+    err << kProgram << *problem << "\n";
     return 2;
   }
   const auto programFolder = Utf8ToCp932(folder);
@@ -135,6 +134,7 @@ int RunCoverage(const std::vector<std::string>& arguments, std::istream& in, std
     return 2;
   }
 
+  std::error_code error;
   std::ifstream file;
   if (options.inputFile && *options.inputFile != "-") {
     if (std::filesystem::is_directory(*options.inputFile, error) ||

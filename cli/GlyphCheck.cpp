@@ -150,6 +150,11 @@ GlyphCheckResult CheckGlyphLibrary(const fs::path& library) {
       if (const auto problem = CheckGlyphName(folder, name)) report(*problem);
       if (path.extension() != kSuffix && name != kSuffix) continue;
       ++result.filesChecked;
+      // A FIFO or a device would never end, or never start, reading.
+      if (!fs::is_regular_file(path, error)) {
+        report("not a regular file");
+        continue;
+      }
       std::ifstream in(path, std::ios::binary);
       const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
       if (!in.good() && !in.eof()) {

@@ -34,8 +34,9 @@ std::string GlyphPath(const std::string& programFolder, std::string_view folder,
 }  // namespace
 
 const char* ClassFolderOf(std::string_view key) {
-  if (InRange(key, "ａ", "ｚ")) return "low\\";
-  if (InRange(key, "Ａ", "Ｚ")) return "up\\";
+  // The bounds as bytes, so that no compiler's literal encoding can move them: ａ to ｚ, Ａ to Ｚ.
+  if (InRange(key, "\x82\x81", "\x82\x9A")) return "low\\";
+  if (InRange(key, "\x82\x60", "\x82\x79")) return "up\\";
   return "data\\";
 }
 

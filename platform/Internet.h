@@ -18,7 +18,9 @@ class Internet {
  public:
   virtual ~Internet() = default;
 
-  // A session with the system's proxy configuration, sending `agent` with every request.
+  // A session with the system's proxy configuration, sending `agent` with every request. Its
+  // requests give up on a server that takes longer than a fixed time (ten seconds) to
+  // connect, to take the request or to answer.
   virtual InternetHandle OpenSession(const char* agent) = 0;
 
   // Requests `url` (a GET, the usual caching rules) and waits for the response headers.

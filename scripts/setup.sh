@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs what building and testing tarumo2 needs, when it is missing: the compilers, the
-# Windows cross toolchain, Wine with a virtual display, the Mona font, the Japanese locale and
-# Chromium, the browser that reads the preview page in the tests.
+# Installs what building and testing tarumo2 needs, when it is missing: the compilers (clang
+# with libFuzzer for the fuzz targets), the Windows cross toolchain, Wine with a virtual
+# display, the Mona font, the Japanese locale and Chromium, the browser that reads the preview
+# page in the tests.
 set -euo pipefail
 
 packages=(
-  cmake g++ make pkg-config
+  cmake g++ make pkg-config time
+  clang libclang-rt-14-dev llvm
   libgtest-dev googletest libbenchmark-dev libfreetype-dev
   g++-mingw-w64-x86-64 wine wine64 fonts-wine xvfb x11-utils xdotool
   fonts-mona kanjidic locales imagemagick

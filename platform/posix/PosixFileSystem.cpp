@@ -24,15 +24,19 @@ bool PosixFileSystem::IsFile(const std::string& path) const {
 }
 
 std::string PosixFileSystem::ReadAll(const std::string& path) const {
-  const int fd = ::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
+  // Not blocking: a FIFO named like a glyph file would otherwise wait for a writer forever.
+  const int fd = ::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   const auto fail = [&] { return Error(FormatText(messages::kCannotOpenFile, path)); };
   if (fd < 0) throw fail();
 
-  std::string bytes;
+  // Only a regular file has an end to read to: a FIFO or a device is no text file.
   struct stat status {};
-  if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
-    bytes.reserve(static_cast<std::size_t>(status.st_size));
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    ::close(fd);
+    throw fail();
   }
+  std::string bytes;
+  bytes.reserve(static_cast<std::size_t>(status.st_size));
   char buffer[16384];
   for (;;) {
     const ssize_t got = ::read(fd, buffer, sizeof buffer);

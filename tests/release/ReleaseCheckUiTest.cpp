@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/release/HostileServer.h"
 #include "tests/release/ReleaseUi.h"
 #include "tests/ui/Waiting.h"
 
@@ -25,6 +26,7 @@ constexpr const char* kNothingNew = "何もないってｗｗｗｗ";
 constexpr const char* kNothingNewTitle = "だから";
 constexpr const char* kNoResponse = "URLが開けません(´・ω・)/~~";
 constexpr const char* kNoHeader = "ヘッダ情報が取得できません(ﾟдﾟ)＜ﾍｯﾀﾞ";
+constexpr const char* kQueryFailed = "更新情報取得に失敗しました（､ﾝ､)";
 constexpr const char* kErrorTitle = "エラー";
 constexpr const char* kNoUpdateStatus = "更新はありませんでした(ﾟДﾟ)ゞ";
 constexpr const char* kFailureStatus = "(ﾟДﾟ)＜ネトワクに異常あり！ ERROR CODE:";
@@ -36,6 +38,10 @@ constexpr const char* kConfigOn = "[CONFIG]\r\nAutoUpdate=1\r\n";
 // The archive's Last-Modified date a minute before, within, or a minute after the minute that
 // the build wrote into Date.dat.
 enum class Archive { kOlder, kSameMinute, kNewer };
+
+// The longest a check may take against a server that never answers: the program's ten
+// seconds for the connection and for the answer, and time to spare.
+constexpr DWORD kCheckTimeLimit = 40000;
 
 class ReleaseCheckUi : public ReleaseUi {
  protected:
@@ -57,6 +63,12 @@ class ReleaseCheckUi : public ReleaseUi {
     ASSERT_NO_FATAL_FAILURE(UseServer(port));
     WriteConfig(kConfigOn);
     ASSERT_NO_FATAL_FAILURE(program.Launch());
+  }
+  // Waits until the program shows a box, longer than for the answer of a working server.
+  void AwaitBoxAfterTimeout() {
+    ASSERT_TRUE(ui::WaitUntil([&] { return ui::ShowsMessageBox(program.processId()); },
+                              kCheckTimeLimit))
+        << "the check did not end";
   }
   // Waits for the main window after a start-up without boxes.
   void AwaitWindowWithoutBoxes() {
@@ -148,6 +160,70 @@ TEST_F(ReleaseCheckUi, ADateInAnotherFormatReachesTheStandardErrorBoxAndTheWindo
   // The window still takes commands.
   ASSERT_NO_FATAL_FAILURE(MenuCommand(kRenewCheckKey));
   ASSERT_NO_FATAL_FAILURE(AnswerErrorBox(kOddDayError));
+}
+
+// Servers that answer badly or not at all: each check ends in the program's own box or status
+// text, and the window goes on.
+
+TEST_F(ReleaseCheckUi, AServerThatAcceptsAndNeverAnswersEndsTheCheckWithCodeTwo) {
+  HostileServer server(kSilentPort, Hostility::kNeverAnswers);
+  ASSERT_TRUE(server);
+  ASSERT_NO_FATAL_FAILURE(CheckOnDemand(kSilentPort));
+  ASSERT_NO_FATAL_FAILURE(AwaitBoxAfterTimeout());
+  ASSERT_NO_FATAL_FAILURE(AnswerBox(kNoResponse, "", Buttons::kOk, IDOK));
+  EXPECT_GE(server.Connections(), 1);
+  ExpectNoBox();
+  EXPECT_EQ(program.Close(), 0u);
+}
+
+TEST_F(ReleaseCheckUi, AtStartAServerThatNeverAnswersStillLetsTheWindowOpen) {
+  HostileServer server(kSilentPort, Hostility::kNeverAnswers);
+  ASSERT_TRUE(server);
+  ASSERT_NO_FATAL_FAILURE(StartChecking(kSilentPort));
+  ASSERT_TRUE(ui::WaitUntil([&] { return program.ShowsMainWindow(); }, kCheckTimeLimit));
+  ASSERT_NO_FATAL_FAILURE(AwaitWindowWithoutBoxes());
+  EXPECT_EQ(program.StatusPanel(1), std::string(kFailureStatus) + "2");
+}
+
+TEST_F(ReleaseCheckUi, ALastModifiedHeaderOfMoreThan100KilobytesEndsInTheProgramsOwnBox) {
+  // 2007/11/19 10:11 behind a day of the week of 100 KB, against the built-in 10:10: a newer
+  // release when the whole line is read, a failed query (code 6) when WinINet cuts the line
+  // before the date, as Wine's does.
+  HostileServer server(kHugeHeaderPort, Hostility::kHugeHeader);
+  ASSERT_TRUE(server);
+  ASSERT_NO_FATAL_FAILURE(CheckOnDemand(kHugeHeaderPort, false));
+  ASSERT_NO_FATAL_FAILURE(AwaitBoxAfterTimeout());
+  const auto box = ui::WaitForMessageBox(program.processId());
+  ASSERT_TRUE(box.has_value());
+  if (box->text == kNewerRelease) {
+    ui::Answer(*box, IDNO);
+    ASSERT_NO_FATAL_FAILURE(AnswerBox(kDeclined, kUpdateTitle, Buttons::kOk, IDOK));
+  } else {
+    EXPECT_EQ(box->text, kQueryFailed);
+    EXPECT_EQ(box->caption, kErrorTitle);
+    ui::Answer(*box, IDOK);
+  }
+  ExpectNoBox();
+  EXPECT_EQ(program.Close(), 0u);
+}
+
+TEST_F(ReleaseCheckUi, AYearBeyond9999IsANewerRelease) {
+  HostileServer server(kFarYearPort, Hostility::kFarYear);
+  ASSERT_TRUE(server);
+  ASSERT_NO_FATAL_FAILURE(CheckOnDemand(kFarYearPort));
+  ASSERT_NO_FATAL_FAILURE(AwaitBoxAfterTimeout());
+  ASSERT_NO_FATAL_FAILURE(AnswerBox(kNewerRelease, kUpdateTitle, Buttons::kYesNo, IDNO));
+  ASSERT_NO_FATAL_FAILURE(AnswerBox(kDeclined, kUpdateTitle, Buttons::kOk, IDOK));
+  EXPECT_EQ(program.Close(), 0u);
+}
+
+TEST_F(ReleaseCheckUi, AConnectionClosedInTheMiddleOfTheHeadersGivesCodeThree) {
+  HostileServer server(kCutHeaderPort, Hostility::kClosesMidHeader);
+  ASSERT_TRUE(server);
+  ASSERT_NO_FATAL_FAILURE(CheckOnDemand(kCutHeaderPort));
+  ASSERT_NO_FATAL_FAILURE(AwaitBoxAfterTimeout());
+  ASSERT_NO_FATAL_FAILURE(AnswerBox(kNoHeader, kErrorTitle, Buttons::kOk, IDOK));
+  EXPECT_EQ(program.Close(), 0u);
 }
 
 // At start-up.

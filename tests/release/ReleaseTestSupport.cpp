@@ -34,11 +34,15 @@ std::string SupportPageUrl(int port) {
 }
 
 std::string ProgramFor(int port) {
-  const char* name = port == kArchivePort   ? "archive"
-                     : port == kNoDatePort  ? "no-date"
-                     : port == kMissingPort ? "missing"
-                     : port == kOddDatePort ? "odd-date"
-                                            : "closed";
+  const char* name = port == kArchivePort      ? "archive"
+                     : port == kNoDatePort     ? "no-date"
+                     : port == kMissingPort    ? "missing"
+                     : port == kOddDatePort    ? "odd-date"
+                     : port == kSilentPort     ? "silent"
+                     : port == kHugeHeaderPort ? "huge-header"
+                     : port == kFarYearPort    ? "far-year"
+                     : port == kCutHeaderPort  ? "cut-header"
+                                               : "closed";
   return ui::BesideTestProgram(std::string("tarumo2-") + name + ".exe");
 }
 

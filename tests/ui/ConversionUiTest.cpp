@@ -208,6 +208,30 @@ TEST_F(ConversionUi, AGlyphFileTooShortStopsThePassInTheStandardErrorBox) {
   EXPECT_EQ(program.Text(kMemoOut), kGiantAI);
 }
 
+TEST_F(ConversionUi, AGlyphFileHeldOpenForWritingByAnotherProgramStopsThePassUntilItIsLetGo) {
+  // This test program is the other program: it holds い's glyph file open for writing.
+  const std::string glyph = program.folder() + "data\\い.txt";
+  HANDLE writer = ::CreateFileA(glyph.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+  program.SetText(kMemoOut, "earlier giant text\r\n");
+  program.SetText(kMemoIn, "aい");
+  PressKey(VK_F5);
+  const auto box = WaitForMessageBox(program.processId());
+  ::CloseHandle(writer);
+  ASSERT_TRUE(box.has_value());
+  EXPECT_EQ(box->caption, "タルモPART2");
+  EXPECT_EQ(box->text, "ファイル " + glyph + " は開けません.");
+  Answer(*box, IDOK);
+  EXPECT_EQ(program.Text(kMemoOut), "");
+  EXPECT_EQ(program.Text(kMemoIn), "aい");  // the user's text stays
+  // Let go, the file serves the next pass.
+  program.Activate();
+  PressKey(VK_F5);
+  ASSERT_TRUE(ProgressReaches("100%"));
+  EXPECT_EQ(program.Text(kMemoOut), kGiantAI);
+}
+
 TEST_F(ConversionUi, ASpacingTextThatIsNoNumberEndsInTheErrorBoxWithAFullStop) {
   program.SetText(kMemoIn, "a");
   program.SetText(kBlankLine, "x");

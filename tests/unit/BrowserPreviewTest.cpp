@@ -3,9 +3,12 @@
 #include "common/Error.h"
 #include "documents/BrowserPreview.h"
 #include "documents/PreviewPage.h"
+#include "platform/posix/PosixFileWriter.h"
+#include "platform/posix/PosixTempDirectory.h"
 #include "tests/unit/FakeDocumentWindow.h"
 #include "tests/unit/FakeShell.h"
 #include "tests/unit/MemoryFiles.h"
+#include "tests/unit/TempFolder.h"
 
 namespace tarumo {
 namespace {
@@ -79,6 +82,28 @@ TEST_F(BrowserPreviewTest, WithoutATemporaryFolderNothingIsWrittenOrRemoved) {
   EXPECT_TRUE(files_.files.empty());
   EXPECT_TRUE(files_.removed.empty());
   EXPECT_TRUE(shell_.opened.empty());
+}
+
+TEST(BrowserPreview, AMissingTemporaryFolderIsReportedWithThePagesPathAndNothingOpens) {
+  // The real writer: the folder that TMPDIR names is not there.
+  testing::TempFolder folder;
+  const std::string missing = folder.path().string() + "/gone/";
+  ::setenv("TMPDIR", missing.c_str(), 1);
+  FakeTextEditor output;
+  output.text = "giant\r\n";
+  FakeShell shell;
+  PosixTempDirectory temp;
+  PosixFileWriter writer;
+  BrowserPreview preview(output, temp, writer, shell);
+  try {
+    preview.BrowserClick();
+    ADD_FAILURE() << "wrote a page into a missing folder";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.what(), "ファイル " + missing + "___tarumo.html を作成できません");
+  }
+  ::unsetenv("TMPDIR");
+  EXPECT_TRUE(shell.opened.empty());
+  preview.FormClose();  // nothing there to remove, and nothing said
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 // tarumo2-cli end to end: the real program on the fixture glyph library.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 
@@ -99,6 +101,59 @@ TEST(Cli, BadUsageExitsWithTwo) {
   const CliRun help = RunCli("--help", "");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("--encoding"), std::string::npos);
+}
+
+TEST(Cli, UnusableInputOrGlyphLibraryEndsInOneLineAndStatusTwo) {
+  testing::TempFolder folder;
+  const std::string dir = folder.path().string();
+  CliRun run = RunCli(dir, "");  // a folder named as the input file
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "tarumo2-cli: cannot open " + dir + "\n");
+  run = RunCli("", "a\n", "/no/such/folder");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "tarumo2-cli: no glyph library at /no/such/folder\n");
+  run = RunCli("", "a\n", dir);  // a folder without ext, low, up or data
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "tarumo2-cli: no glyph folder (ext, low, up or data) in " + dir + "\n");
+  EXPECT_EQ(run.out, "");
+  // Standard input that is a folder cannot be read either.
+  const auto err = folder.path() / "err";
+  const int status = std::system((std::string(TARUMO_CLI) + " --glyphs " + TARUMO_FIXTURE_GLYPHS +
+                                  " < " + dir + " 2> " + err.string()).c_str());
+  EXPECT_EQ(WEXITSTATUS(status), 2);
+  std::ifstream errors(err);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(errors), {}),
+            "tarumo2-cli: the input could not be read\n");
+}
+
+TEST(Cli, OutputThatCannotBeWrittenIsAFailure) {
+  const CliRun run = RunCli("> /dev/full", "a\n");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "tarumo2-cli: the output could not be written\n");
+}
+
+TEST(Cli, GlyphFilesThatAreNoTextStopThePassWithoutHanging) {
+  testing::TempFolder library;
+  library.Write("data\\あ.txt", std::string("x\0\r\ny\r\nz\r\n", 9));  // a NUL ends the text
+  std::string tall;
+  for (int i = 0; i < 10000; ++i) tall += "row " + std::to_string(i) + "\r\n";
+  library.Write("data\\い.txt", tall);
+  CliRun run = RunCli("--blank 0", "\xE3\x81\x84\n", library.path().string());  // "い"
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "row 0\nrow 1\nrow 2\n");
+  run = RunCli("", "\xE3\x81\x82\n", library.path().string());  // "あ": one line only
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, Utf8(u8"tarumo2-cli: リストのインデックスが範囲を超えています (1)\n"));
+
+  const std::string fifo = library.path() / reinterpret_cast<const char*>(u8"data/う.txt");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  run = RunCli("", "\xE3\x81\x86\n", library.path().string());  // "う"
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "tarumo2-cli: " + Utf8(u8"ファイル ") + library.path().string() +
+                         Utf8(u8"\\data\\う.txt は開けません\n"));
+  run = RunCliCommand("check-glyphs " + library.path().string(), "");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.out.find(Utf8(u8"data/う.txt: not a regular file\n")), std::string::npos);
 }
 
 TEST(Cli, OutputLinesObeyTheSpacingRules) {

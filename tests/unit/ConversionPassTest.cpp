@@ -1,6 +1,9 @@
 #include "conversion/ConversionPass.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "common/Error.h"
 #include "platform/posix/PosixFileSystem.h"
@@ -173,6 +176,41 @@ TEST_F(ConversionPassTest, ConvertingTwiceGivesTheSameOutput) {
   const Lines first = host_.output;
   Run();
   EXPECT_EQ(host_.output, first);
+}
+
+// Runs `check` in a child process that the system treats as an ordinary user (root ignores
+// permissions): the exit status carries its result.
+template <typename Check>
+bool HoldsForAnOrdinaryUser(Check check) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(2);
+    ::_exit(check() ? 0 : 1);
+  }
+  int status = 0;
+  return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+         WEXITSTATUS(status) == 0;
+}
+
+TEST_F(ConversionPassTest, GlyphsTheUserMayNotReadAreMissingOrStopThePassWithTheirPath) {
+  ::chmod(folder_.path().c_str(), 0755);
+  host_.input = {"aい"};
+  // The class folder of ａ may not be entered: ａ has no glyph and the pass goes on.
+  ::chmod((folder_.path() / "low").c_str(), 0);
+  EXPECT_TRUE(HoldsForAnOrdinaryUser([&] {
+    const std::string missing = Run();
+    return missing == "[ ﾟдﾟ]＜『ａ』が変換できません！！" &&
+           host_.output == Lines{"i1", "i2", "i3", ""};
+  }));
+  // A glyph file that may not be read stops the pass before anything reaches the output.
+  const std::string unreadable = NativePath(folder_.ProgramFolder() + "data\\い.txt");
+  ::chmod(unreadable.c_str(), 0);
+  EXPECT_TRUE(HoldsForAnOrdinaryUser([&] {
+    return RunExpectingError() ==
+               "ファイル " + folder_.ProgramFolder() + "data\\い.txt は開けません" &&
+           host_.output.empty();
+  }));
+  ::chmod((folder_.path() / "low").c_str(), 0755);
 }
 
 TEST(ProgressText, OneDecimalAtLeastThreeCharacters) {

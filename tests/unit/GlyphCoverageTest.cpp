@@ -49,7 +49,8 @@ TEST(CoverageClasses, KanaRangesHoldEveryKanaOfTheCodePage) {
 
 TEST(CoverageClasses, SymbolsAreTheFirstRowTheLinesAndTheCircledNumbers) {
   const PosixTextServices text;
-  const auto& [name, symbols] = CoverageClasses(text)[4];
+  const auto classes = CoverageClasses(text);  // held: the names refer into it
+  const auto& [name, symbols] = classes[4];
   EXPECT_EQ(name, "symbols");
   EXPECT_EQ(symbols.size(), 147u + 32u + 20u);  // the codes that hold a character
   EXPECT_EQ(symbols.front(), "　");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -73,6 +74,27 @@ TEST(PosixIniFiles, ARefusedWriteRaisesTheWriteErrorWithTheFullPath) {
     EXPECT_EQ(error.what(), path + " に書き込めません");
   }
   EXPECT_EQ(PosixIniFiles().ReadString(path, "CONFIG", "AutoUpdate", ""), "2");
+}
+
+// What a folder without write permission answers to a new file beside config.ini.
+int RefuseCreation(const char*, int, mode_t) {
+  errno = EACCES;
+  return -1;
+}
+
+TEST(PosixIniFiles, AFolderThatRefusesNewFilesKeepsTheOldSettings) {
+  TempFolder folder;
+  const std::string path = folder.Write("config.ini", "[CONFIG]\r\nAutoUpdate=2\r\n");
+  PosixFileCalls calls = SystemFileCalls();
+  calls.open = RefuseCreation;
+  try {
+    PosixIniFiles(calls).WriteString(path, "CONFIG", "AutoUpdate", "1");
+    ADD_FAILURE() << "wrote into a folder that refuses new files";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.what(), path + " に書き込めません");
+  }
+  EXPECT_EQ(PosixFileSystem().ReadAll(path), "[CONFIG]\r\nAutoUpdate=2\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
 }  // namespace
