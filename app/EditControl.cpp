@@ -53,6 +53,17 @@ int EditLineCount(HWND control) {
   return CountedLines(reported, lastLineEmpty);
 }
 
+std::vector<std::string> EditLines(HWND control) {
+  std::vector<std::string> lines = SplitEditorLines(WindowText(control));
+  const int count = EditLineCount(control);
+  if (static_cast<int>(lines.size()) != count) {
+    // The control breaks its lines otherwise than its text shows: it is asked line by line.
+    lines.clear();
+    for (int i = 0; i < count; ++i) lines.push_back(EditLine(control, i));
+  }
+  return lines;
+}
+
 std::string EditLine(HWND control, int index) {
   const int start = LineStart(control, index);
   if (start < 0) return {};

@@ -16,6 +16,10 @@ std::string WindowText(HWND control);
 // The number of lines; an empty last line does not count.
 int EditLineCount(HWND control);
 
+// Every line, read from the whole text at once: asking for each line costs time that grows
+// with the text.
+std::vector<std::string> EditLines(HWND control);
+
 // The text of line `index`, without its line break.
 std::string EditLine(HWND control, int index);
 

@@ -25,6 +25,16 @@ std::string WithCrLfLineBreaks(std::string_view text) {
   return out;
 }
 
+std::vector<std::string> SplitEditorLines(std::string_view text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t at; (at = text.find("\r\n", start)) != std::string_view::npos; start = at + 2) {
+    lines.emplace_back(text.substr(start, at - start));
+  }
+  if (start < text.size()) lines.emplace_back(text.substr(start));
+  return lines;
+}
+
 int CountedLines(int reportedLines, bool lastLineEmpty) {
   if (reportedLines <= 0) return 0;
   return lastLineEmpty ? reportedLines - 1 : reportedLines;

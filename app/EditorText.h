@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarumo {
 
@@ -11,6 +12,10 @@ std::string_view WithoutLineBreak(std::string_view line);
 
 // `text` with every line break as CR LF: a CR LF stays, a lone CR or a lone LF becomes CR LF.
 std::string WithCrLfLineBreaks(std::string_view text);
+
+// The lines of an editor's whole text: its line breaks are CR LF (a lone CR or LF is part of a
+// line), and a last line that is empty does not count.
+std::vector<std::string> SplitEditorLines(std::string_view text);
 
 // The number of lines of an editor that reports `reportedLines` (EM_GETLINECOUNT, which counts
 // an empty last line): a last line that is empty does not count, so an empty editor has none.

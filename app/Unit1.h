@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/CommandIds.h"
 #include "app/OutputAppender.h"
@@ -156,6 +157,8 @@ class TForm1 final : public ConversionHost, public SettingsWindow {
   HWND activeControl_ = nullptr;
   // A conversion pass is running; a second one is not started from its message processing.
   bool converting_ = false;
+  // The input lines of the running pass, read when it counts them.
+  std::vector<std::string> inputLines_;
   // The spacing rules are writing lines back; the changes that this makes are not rescanned.
   bool correctingOutput_ = false;
   // A line that the conversion pass is appending: every line before `firstLine` obeys the

@@ -27,12 +27,16 @@ void TForm1::Button1Click() {
   // would empty the editor under it and leave both passes' lines mixed, so it is not started.
   if (converting_) return;
   ScopedAssignment running(converting_, true);
-  // Painting is paced while the pass runs, and all that is pending shows when it ends.
-  struct Pacing {
-    PacedPainting& painting;
-    explicit Pacing(PacedPainting& p) : painting(p) { painting.Begin(); }
-    ~Pacing() { painting.End(); }
-  } pacing(*pacedPainting_);
+  // Painting is paced while the pass runs; on every way out what is pending shows and the
+  // input lines that it read go.
+  struct PassScope {
+    TForm1& form;
+    explicit PassScope(TForm1& f) : form(f) { form.pacedPainting_->Begin(); }
+    ~PassScope() {
+      form.pacedPainting_->End();
+      form.inputLines_.clear();
+    }
+  } scope(*this);
   const Win32FileSystem files;
   const Win32TextServices text;
   RunConversionPass(*this, GlyphLibrary{programFolder_, files, text});
@@ -65,7 +69,10 @@ void TForm1::SetStatusPanel(StatusPanel panel, const std::string& text) {
 }
 
 int TForm1::InputLineCount() {
-  return EditLineCount(MemoIn);
+  // The pass reads every line once, in order, and lets no input through before it has read
+  // them all: they are taken from the editor's text at once.
+  inputLines_ = EditLines(MemoIn);
+  return static_cast<int>(inputLines_.size());
 }
 
 bool TForm1::AskYesNo(const std::string& text, const std::string& caption) {
@@ -78,7 +85,7 @@ void TForm1::Repaint() {
 }
 
 std::string TForm1::InputLine(int index) {
-  return EditLine(MemoIn, index);
+  return inputLines_.at(index);
 }
 
 std::string TForm1::BlankLineText() {

@@ -77,6 +77,16 @@ TEST(EditorText, AnEmptyLastLineDoesNotCount) {
   EXPECT_EQ(CountedLines(0, true), 0);
 }
 
+TEST(EditorText, AnEditorsLinesAreCutAtCrLfOnly) {
+  using Lines = std::vector<std::string>;
+  EXPECT_EQ(SplitEditorLines("a\r\nb"), (Lines{"a", "b"}));
+  EXPECT_EQ(SplitEditorLines("a\r\n"), (Lines{"a"}));  // an empty last line does not count
+  EXPECT_EQ(SplitEditorLines("a\r\n\r\n"), (Lines{"a", ""}));
+  EXPECT_EQ(SplitEditorLines(""), Lines{});
+  EXPECT_EQ(SplitEditorLines("\r\n"), Lines{""});
+  EXPECT_EQ(SplitEditorLines("a\nb\rc"), Lines{"a\nb\rc"});  // lone breaks stay in the line
+}
+
 TEST(ProgramFolderOf, KeepsTheFolderUpToAndIncludingTheLastBackslash) {
   const PosixTextServices text;
   EXPECT_EQ(ProgramFolderOf("C:\\tools\\tarumo2\\tarumo2.exe", text), "C:\\tools\\tarumo2\\");
