@@ -16,7 +16,9 @@ class Editor final : public tarumo::OutputEditor {
   explicit Editor(std::vector<std::string> lines) : lines(std::move(lines)) {}
   int LineCount() override { return static_cast<int>(lines.size()); }
   std::string Line(int index) override { return lines.at(index); }
-  void ReplaceLine(int index, const std::string& text) override { lines.at(index) = text; }
+  void ReplaceLines(int first, const std::vector<std::string>& texts) override {
+    for (std::size_t i = 0; i < texts.size(); ++i) lines.at(first + i) = texts[i];
+  }
   int CaretPosition() override { return caret; }
   void SetCaretPosition(int position) override { caret = position; }
   void TakeFocus() override { focused = true; }
