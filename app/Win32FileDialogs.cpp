@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "app/ProgramFolder.h"
+#include "platform/win32/LastError.h"
+#include "platform/win32/LazyLibrary.h"
 #include "platform/win32/Win32TextServices.h"
 
 namespace tarumo {
@@ -52,11 +54,16 @@ bool Win32FileDialogs::Execute(FileDialogKind kind, FileDialogState& state) {
   dialog.nFilterIndex = static_cast<DWORD>(state.filterIndex);
   dialog.lpstrFile = name.data();
   dialog.nMaxFile = static_cast<DWORD>(name.size());
-  dialog.lpstrDefExt = settings.defaultExtension.empty() ? nullptr
-                                                         : settings.defaultExtension.c_str();
+  dialog.lpstrDefExt =
+      settings.defaultExtension.empty() ? nullptr : settings.defaultExtension.c_str();
   dialog.Flags = settings.options;
-  const BOOL confirmed = kind == FileDialogKind::kOpen ? ::GetOpenFileNameA(&dialog)
-                                                       : ::GetSaveFileNameA(&dialog);
+  // The dialogs' library is loaded when a dialog is first shown.
+  const auto show =
+      kind == FileDialogKind::kOpen
+          ? LazyFunction<decltype(::GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA")
+          : LazyFunction<decltype(::GetSaveFileNameA)>("comdlg32.dll", "GetSaveFileNameA");
+  if (!show) throw LastError();
+  const BOOL confirmed = show(&dialog);
   if (!confirmed) return false;
 
   state.fileName = name.data();

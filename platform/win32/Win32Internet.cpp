@@ -6,11 +6,46 @@
 #include <initializer_list>
 #include <string>
 
+#include "platform/win32/LazyLibrary.h"
+
 static_assert(tarumo::kErrorInsufficientBuffer == ERROR_INSUFFICIENT_BUFFER);
 static_assert(tarumo::kErrorHeaderNotFound == ERROR_HTTP_HEADER_NOT_FOUND);
 
 namespace tarumo {
 namespace {
+
+// WinINet's functions, loaded with the library when the first release check runs. When the
+// library cannot be loaded, no session opens: the check ends as when InternetOpenA fails.
+struct WinInet {
+  template <typename Function>
+  static Function* Get(const char* name) {
+    return LazyFunction<Function>("wininet.dll", name);
+  }
+  decltype(&::InternetOpenA) InternetOpenA = Get<decltype(::InternetOpenA)>("InternetOpenA");
+  decltype(&::InternetSetOptionA) InternetSetOptionA =
+      Get<decltype(::InternetSetOptionA)>("InternetSetOptionA");
+  decltype(&::InternetCrackUrlA) InternetCrackUrlA =
+      Get<decltype(::InternetCrackUrlA)>("InternetCrackUrlA");
+  decltype(&::InternetConnectA) InternetConnectA =
+      Get<decltype(::InternetConnectA)>("InternetConnectA");
+  decltype(&::HttpOpenRequestA) HttpOpenRequestA =
+      Get<decltype(::HttpOpenRequestA)>("HttpOpenRequestA");
+  decltype(&::HttpSendRequestA) HttpSendRequestA =
+      Get<decltype(::HttpSendRequestA)>("HttpSendRequestA");
+  decltype(&::HttpQueryInfoA) HttpQueryInfoA = Get<decltype(::HttpQueryInfoA)>("HttpQueryInfoA");
+  decltype(&::InternetCloseHandle) InternetCloseHandle =
+      Get<decltype(::InternetCloseHandle)>("InternetCloseHandle");
+
+  bool Loaded() const {
+    return InternetOpenA && InternetSetOptionA && InternetCrackUrlA && InternetConnectA &&
+           HttpOpenRequestA && HttpSendRequestA && HttpQueryInfoA && InternetCloseHandle;
+  }
+};
+
+const WinInet& Api() {
+  static const WinInet api;
+  return api;
+}
 
 // How long a server may take to accept the connection, to take the request and to send each
 // part of its answer. The check blocks the window meanwhile, and WinINet's own limits may be
@@ -22,7 +57,7 @@ void LimitWaiting(HINTERNET handle) {
   for (const DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT,
                              INTERNET_OPTION_RECEIVE_TIMEOUT}) {
     DWORD limit = kTimeoutMilliseconds;
-    ::InternetSetOptionA(handle, option, &limit, sizeof limit);
+    Api().InternetSetOptionA(handle, option, &limit, sizeof limit);
   }
 }
 
@@ -46,11 +81,13 @@ bool CrackUrl(const char* url, UrlParts& parts) {
   components.dwUrlPathLength = sizeof path;
   components.lpszExtraInfo = extra;
   components.dwExtraInfoLength = sizeof extra;
-  if (!::InternetCrackUrlA(url, 0, 0, &components)) return false;
+  if (!Api().InternetCrackUrlA(url, 0, 0, &components)) return false;
   parts.host = host;
   parts.port = components.nPort;
-  parts.path = std::string(path) + extra;
-  if (parts.path.empty()) parts.path = "/";
+  // The lengths that the call reports, rather than the texts' ends.
+  parts.path.assign(path, components.dwUrlPathLength);
+  parts.path.append(extra, components.dwExtraInfoLength);
+  if (parts.path.empty()) parts.path.push_back('/');
   parts.secure = components.nScheme == INTERNET_SCHEME_HTTPS;
   return true;
 }
@@ -58,8 +95,9 @@ bool CrackUrl(const char* url, UrlParts& parts) {
 }  // namespace
 
 InternetHandle Win32Internet::OpenSession(const char* agent) {
+  if (!Api().Loaded()) return nullptr;
   const HINTERNET session =
-      ::InternetOpenA(agent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
+      Api().InternetOpenA(agent, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
   if (session) LimitWaiting(session);
   return session;
 }
@@ -73,21 +111,21 @@ InternetHandle Win32Internet::OpenUrl(InternetHandle session, const char* url) {
   // On success the connection stays open under the request; it is a child of the session and
   // closed with it.
   const HINTERNET connection =
-      ::InternetConnectA(static_cast<HINTERNET>(session), parts.host.c_str(), parts.port, nullptr,
-                         nullptr, INTERNET_SERVICE_HTTP, 0, 0);
+      Api().InternetConnectA(static_cast<HINTERNET>(session), parts.host.c_str(), parts.port,
+                             nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0);
   if (!connection) return nullptr;
   LimitWaiting(connection);
   const HINTERNET request =
-      ::HttpOpenRequestA(connection, "GET", parts.path.c_str(), nullptr, nullptr, nullptr,
-                         parts.secure ? INTERNET_FLAG_SECURE : 0, 0);
+      Api().HttpOpenRequestA(connection, "GET", parts.path.c_str(), nullptr, nullptr, nullptr,
+                             parts.secure ? INTERNET_FLAG_SECURE : 0, 0);
   if (!request) {
-    ::InternetCloseHandle(connection);
+    Api().InternetCloseHandle(connection);
     return nullptr;
   }
   LimitWaiting(request);
-  if (!::HttpSendRequestA(request, nullptr, 0, nullptr, 0)) {
-    ::InternetCloseHandle(request);
-    ::InternetCloseHandle(connection);
+  if (!Api().HttpSendRequestA(request, nullptr, 0, nullptr, 0)) {
+    Api().InternetCloseHandle(request);
+    Api().InternetCloseHandle(connection);
     return nullptr;
   }
   return request;
@@ -98,15 +136,15 @@ bool Win32Internet::QueryLastModified(InternetHandle request, char* buffer, std:
   // Without a buffer the call is offered none, so that a header shorter than the stated length
   // is never copied to nowhere; it then only reports the size it needs.
   DWORD size = buffer ? length : 0;
-  const BOOL found = ::HttpQueryInfoA(static_cast<HINTERNET>(request), HTTP_QUERY_LAST_MODIFIED,
-                                      buffer, &size, nullptr);
+  const BOOL found = Api().HttpQueryInfoA(static_cast<HINTERNET>(request), HTTP_QUERY_LAST_MODIFIED,
+                                          buffer, &size, nullptr);
   error = found ? 0 : ::GetLastError();
   length = size;
   return found != FALSE;
 }
 
 void Win32Internet::CloseHandle(InternetHandle handle) noexcept {
-  ::InternetCloseHandle(static_cast<HINTERNET>(handle));
+  Api().InternetCloseHandle(static_cast<HINTERNET>(handle));
 }
 
 }  // namespace tarumo
