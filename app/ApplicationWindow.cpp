@@ -79,9 +79,12 @@ LRESULT ApplicationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
       OnSize(static_cast<UINT>(wParam));
       return 0;
     case WM_ACTIVATE:
-      // The entry was chosen while the application was not minimised: the main window (or
+      // The entry was chosen: once the application is not minimised, the main window (or
       // the box that it shows) takes the activation.
-      if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) ActivateMainWindow();
+      if (LOWORD(wParam) != WA_INACTIVE) ::PostMessageA(handle_, kActivateMainMessage, 0, 0);
+      return 0;
+    case kActivateMainMessage:
+      if (!::IsIconic(handle_)) ActivateMainWindow();
       return 0;
     case WM_CLOSE:
       // Closing the entry closes the main window, by its own way of closing.
@@ -103,7 +106,7 @@ void ApplicationWindow::OnSize(UINT kind) {
   } else if (kind == SIZE_RESTORED && mainHidden_) {
     mainHidden_ = false;
     ::ShowWindow(main_, SW_SHOW);
-    ActivateMainWindow();
+    ::PostMessageA(handle_, kActivateMainMessage, 0, 0);
   }
 }
 

@@ -35,6 +35,9 @@ class ApplicationWindow {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnSize(UINT kind);
   void ActivateMainWindow();
+  // Posted to itself: the main window is activated once the activation or restore under way
+  // has ended, so that nothing that follows it takes the activation back.
+  static constexpr UINT kActivateMainMessage = WM_APP + 1;
 
   HWND handle_ = nullptr;
   HWND main_ = nullptr;

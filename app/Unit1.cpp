@@ -146,6 +146,9 @@ LRESULT TForm1::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DROPFILES:
       FormDropFiles(reinterpret_cast<HDROP>(wParam));
       return 0;
+    case kCreateHintsMessage:
+      CreateTooltips();
+      return 0;
     case WM_CLOSE:
       OnClose();
       return 0;

@@ -64,7 +64,9 @@ class TForm1 final : public ConversionHost, public SettingsWindow {
   HWND CreateControl(DWORD exStyle, const char* className, const char* text, DWORD style,
                      const layout::Bounds& bounds, CommandId id, HINSTANCE instance);
   void CreateStatusBar(HINSTANCE instance);
-  void CreateTooltips(HINSTANCE instance);
+  void CreateTooltips();
+  // Posted at creation: the hints are made when the message loop first runs.
+  static constexpr UINT kCreateHintsMessage = WM_APP + 1;
   void PaintLabel1();
 
   // Message handlers.

@@ -95,7 +95,8 @@ void TForm1::CreateControls(HINSTANCE instance) {
   ::RevokeDragDrop(MemoOut);
 
   CreateStatusBar(instance);
-  CreateTooltips(instance);
+  // The hints' window is made once the main window shows: it is not needed to show it.
+  ::PostMessageA(handle_, kCreateHintsMessage, 0, 0);
   outputAppender_.emplace(MemoOut);
   pacedPainting_.emplace(MemoOut, StatusBar1);
 
@@ -118,7 +119,9 @@ void TForm1::CreateStatusBar(HINSTANCE instance) {
   ::SetWindowPos(StatusBar1, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void TForm1::CreateTooltips(HINSTANCE instance) {
+void TForm1::CreateTooltips() {
+  if (tooltips_) return;
+  const auto instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(handle_, GWLP_HINSTANCE));
   tooltips_ =
       ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
                         WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,

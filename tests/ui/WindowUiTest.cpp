@@ -104,11 +104,12 @@ TEST_F(WindowUi, OpensWithItsCaptionAndItsControlsInPlace) {
 }
 
 TEST_F(WindowUi, TheButtonsTheSpacingBoxAndTheLabelHaveHints) {
-  // The hint window stays hidden until a hint shows.
-  const HWND tooltips =
-      FindProcessWindow(program.processId(), TOOLTIPS_CLASSA, [](HWND) { return true; });
-  ASSERT_NE(tooltips, nullptr);
-  EXPECT_EQ(::SendMessageA(tooltips, TTM_GETTOOLCOUNT, 0, 0), 4);
+  // The hint window is made once the window shows.
+  HWND tooltips = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    tooltips = FindProcessWindow(program.processId(), TOOLTIPS_CLASSA, [](HWND) { return true; });
+    return tooltips && ::SendMessageA(tooltips, TTM_GETTOOLCOUNT, 0, 0) == 4;
+  }));
 }
 
 TEST_F(WindowUi, TabVisitsTheControlsInTheirOrder) {
