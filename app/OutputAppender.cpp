@@ -11,7 +11,6 @@ int OutputAppender::LastLineIndex() const {
 }
 
 void OutputAppender::Append(const std::string& line) {
-  ::SendMessageA(control_, WM_SETREDRAW, FALSE, 0);
   if (lines_) {
     // The caret goes to the end, where the last line left it unless the user moved it: placing
     // it costs time that grows with the text, asking where it is does not. The text's length
@@ -30,7 +29,6 @@ void OutputAppender::Append(const std::string& line) {
   } else {
     lines_ = AppendEditLine(control_, line) + 1;
   }
-  ::SendMessageA(control_, WM_SETREDRAW, TRUE, 0);
 }
 
 }  // namespace tarumo

@@ -2,7 +2,7 @@
 // that the editor is empty or ends with a line break (it emptied the editor, and only it has
 // written since), a line goes in at the end without asking the control where that is: every
 // such question costs time that grows with the text. Any other change of the text makes it
-// ask again. The control does not paint while a line goes in; PacedPainting paints it.
+// ask again. While the conversion runs, PacedPainting paints the control.
 #pragma once
 
 #include <windows.h>

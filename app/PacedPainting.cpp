@@ -21,6 +21,7 @@ void PacedPainting::Begin() {
 
 void PacedPainting::End() {
   pacing_ = false;
+  ShowEditor();
   PaintNow();
 }
 
@@ -30,6 +31,22 @@ void PacedPainting::SetPanelText(int panel, const std::string& text) {
   } else {
     ShowPanelText(statusBar_, panel, text);
   }
+}
+
+void PacedPainting::LineComing() {
+  if (pacing_) HoldEditor();
+}
+
+void PacedPainting::ShowEditor() {
+  if (!held_) return;
+  ::SendMessageA(memoOut_, WM_SETREDRAW, TRUE, 0);
+  held_ = false;
+}
+
+void PacedPainting::HoldEditor() {
+  if (held_ || !pacing_) return;
+  ::SendMessageA(memoOut_, WM_SETREDRAW, FALSE, 0);
+  held_ = true;
 }
 
 void PacedPainting::LineAppended() {
@@ -43,9 +60,12 @@ void PacedPainting::PaintNow() {
     pendingPanels_[panel].reset();
   }
   // The appended lines went in unpainted: the editor shows its end, scroll bars included.
-  ::SendMessageA(memoOut_, EM_SCROLLCARET, 0, 0);
-  ::RedrawWindow(memoOut_, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
+  {
+    ShownEditor shown(*this);
+    ::SendMessageA(memoOut_, EM_SCROLLCARET, 0, 0);
+    ::RedrawWindow(memoOut_, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
+  }
   ::UpdateWindow(statusBar_);
   lastPaint_ = ::GetTickCount64();
 }

@@ -96,11 +96,20 @@ void TForm1::AppendOutputLine(const std::string& line) {
   const bool endKnown = outputAppender_->EndKnown();
   ScopedAssignment appending(
       appending_, AppendedLine{outputAppender_->LastLineIndex(), endKnown ? &line : nullptr});
+  pacedPainting_->LineComing();
   outputAppender_->Append(line);
   pacedPainting_->LineAppended();
 }
 
 void TForm1::ProcessMessages() {
+  if (!pacedPainting_->EditorHeld()) {
+    ProcessPendingMessages(handle_, shortcuts_.get());
+    return;
+  }
+  // Showing the held editor costs more than asking whether anything waits: it is shown only
+  // when something does, so that a click or a key reaches it as ever.
+  if (!HIWORD(::GetQueueStatus(QS_ALLINPUT))) return;
+  ShownEditor shown(*pacedPainting_);
   ProcessPendingMessages(handle_, shortcuts_.get());
 }
 
