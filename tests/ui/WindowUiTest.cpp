@@ -189,7 +189,8 @@ TEST_F(WindowUi, TheTaskbarEntryCarriesTheApplicationTitleAndOwnsTheMainWindow) 
   ASSERT_TRUE(WaitUntil([&] { return !::IsIconic(application) && ::IsWindowVisible(main); }));
   EXPECT_FALSE(::IsIconic(main));
   EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == main; }));
-  EXPECT_EQ(program.FocusedControl(), program.control(kMemoIn));
+  // The focus comes back to where it was once the activation has reached the main window.
+  EXPECT_TRUE(WaitUntil([&] { return program.FocusedControl() == program.control(kMemoIn); }));
 }
 
 // The exit code of the program under test once it has ended; STILL_ACTIVE when it goes on.
