@@ -4,15 +4,7 @@
 # when missing). Usage: scripts/corpus-coverage.sh [--top N]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
-for package in debian-faq-ja debian-reference-ja; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-    sudo_cmd=()
-    [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
-    "${sudo_cmd[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "$package" >/dev/null
-  fi
-done
+bash scripts/setup.sh debian-faq-ja debian-reference-ja
 cmake --preset native >/dev/null
 cmake --build --preset native --target tarumo2-cli >/dev/null
 cli=build/native/cli/tarumo2-cli

@@ -2,7 +2,8 @@
 # Installs what building and testing tarumo2 needs, when it is missing: the compilers (clang
 # with libFuzzer for the fuzz targets), the Windows cross toolchain, Wine with a virtual
 # display, the Mona font, the Japanese locale and Chromium, the browser that reads the preview
-# page in the tests.
+# page in the tests. Further packages that a script needs may be named as arguments:
+#   bash scripts/setup.sh hyperfine figlet
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,7 @@ packages=(
   fonts-mona kanjidic locales imagemagick
   nginx-light zip unzip
   chromium
+  "$@"
 )
 
 missing=()
