@@ -57,7 +57,8 @@ std::vector<std::string> SplitGlyphText(std::string_view bytes) {
 GlyphRows ReadGlyphRows(const std::string& path, const FileSystem& files) {
   std::vector<std::string> lines = SplitGlyphText(files.ReadAll(path));
   if (lines.size() < 3) {
-    throw Error(FormatNumber(messages::kListIndexOutOfBounds, static_cast<long long>(lines.size())));
+    throw Error(
+        FormatNumber(messages::kListIndexOutOfBounds, static_cast<long long>(lines.size())));
   }
   return {std::move(lines[0]), std::move(lines[1]), std::move(lines[2])};
 }

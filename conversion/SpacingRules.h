@@ -15,9 +15,9 @@ std::string ApplySpacingRulesToLine(std::string line);
 
 // One run of the rules over the editor's lines from `firstLine` on (every line by default).
 // Once a line has been changed, it and every later line are written back (in one replacement);
-// the caret then goes back one position from where it stood and the editor takes the focus. Returns whether
-// anything was changed. A caller that knows that only the lines from `firstLine` on can break
-// the rules (the conversion appending a line) may start there; the result is the same.
+// the caret then goes back one position from where it stood and the editor takes the focus. Returns
+// whether anything was changed. A caller that knows that only the lines from `firstLine` on can
+// break the rules (the conversion appending a line) may start there; the result is the same.
 bool ApplySpacingRules(OutputEditor& editor, int firstLine = 0);
 
 }  // namespace tarumo

@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool changed = tarumo::ApplySpacingRules(editor);
   FUZZ_CHECK(editor.lines.size() == lines.size());
   FUZZ_CHECK(changed == (editor.lines != lines));
-  FUZZ_CHECK(changed ? (editor.caret == 6 && editor.focused) : (editor.caret == 7 && !editor.focused));
+  FUZZ_CHECK(changed ? (editor.caret == 6 && editor.focused)
+                     : (editor.caret == 7 && !editor.focused));
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::string& line = editor.lines[i];
     FUZZ_CHECK(line == tarumo::ApplySpacingRulesToLine(lines[i]));

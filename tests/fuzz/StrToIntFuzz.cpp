@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(tarumo::StrToInt(std::to_string(value)) == value);
   } catch (const tarumo::Error& error) {
     // The message quotes the text (as far as a C string can hold it).
-    FUZZ_CHECK(std::string(error.what()).find(text.substr(0, text.find('\0'))) != std::string::npos);
+    FUZZ_CHECK(std::string(error.what()).find(text.substr(0, text.find('\0'))) !=
+               std::string::npos);
   }
   try {
     const std::int32_t value = tarumo::DecimalToInt(text);

@@ -25,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(utf8.lines.empty());
   }
   // The validity test agrees with the system's converter.
-  if (bytes.find_first_of("\r\n") == std::string_view::npos && bytes.substr(0, 3) != "\xEF\xBB\xBF") {
+  if (bytes.find_first_of("\r\n") == std::string_view::npos &&
+      bytes.substr(0, 3) != "\xEF\xBB\xBF") {
     const bool iconvTakes = tarumo::Utf8ToCp932(bytes).has_value();
     if (iconvTakes) FUZZ_CHECK(tarumo::cli::IsValidUtf8(bytes));
   }

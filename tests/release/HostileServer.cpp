@@ -30,7 +30,8 @@ void ReadRequest(SOCKET connection) {
 void SendAll(SOCKET connection, const std::string& bytes) {
   std::size_t sent = 0;
   while (sent < bytes.size()) {
-    const int now = ::send(connection, bytes.data() + sent, static_cast<int>(bytes.size() - sent), 0);
+    const int now =
+        ::send(connection, bytes.data() + sent, static_cast<int>(bytes.size() - sent), 0);
     if (now <= 0) return;
     sent += static_cast<std::size_t>(now);
   }

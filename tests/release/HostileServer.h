@@ -3,7 +3,9 @@
 // the test program.
 #pragma once
 
+// winsock2.h goes first: windows.h would otherwise bring in the old winsock.h.
 #include <winsock2.h>
+
 #include <windows.h>
 
 #include <string>
@@ -12,10 +14,10 @@
 namespace tarumo::release {
 
 enum class Hostility {
-  kNeverAnswers,      // accepts the connection, reads the request and never says a word
-  kHugeHeader,        // a Last-Modified header of more than 100 KB
-  kFarYear,           // a Last-Modified date in the year 99999
-  kClosesMidHeader,   // sends part of the status line and headers, then closes
+  kNeverAnswers,     // accepts the connection, reads the request and never says a word
+  kHugeHeader,       // a Last-Modified header of more than 100 KB
+  kFarYear,          // a Last-Modified date in the year 99999
+  kClosesMidHeader,  // sends part of the status line and headers, then closes
 };
 
 class HostileServer {

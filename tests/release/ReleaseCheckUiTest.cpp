@@ -66,15 +66,14 @@ class ReleaseCheckUi : public ReleaseUi {
   }
   // Waits until the program shows a box, longer than for the answer of a working server.
   void AwaitBoxAfterTimeout() {
-    ASSERT_TRUE(ui::WaitUntil([&] { return ui::ShowsMessageBox(program.processId()); },
-                              kCheckTimeLimit))
+    ASSERT_TRUE(
+        ui::WaitUntil([&] { return ui::ShowsMessageBox(program.processId()); }, kCheckTimeLimit))
         << "the check did not end";
   }
   // Waits for the main window after a start-up without boxes.
   void AwaitWindowWithoutBoxes() {
-    ASSERT_TRUE(ui::WaitUntil([&] {
-      return program.ShowsMainWindow() || ui::ShowsMessageBox(program.processId());
-    }));
+    ASSERT_TRUE(ui::WaitUntil(
+        [&] { return program.ShowsMainWindow() || ui::ShowsMessageBox(program.processId()); }));
     ASSERT_FALSE(ui::ShowsMessageBox(program.processId())) << "a box at start-up";
     ASSERT_NO_FATAL_FAILURE(program.AwaitMainWindow());
   }

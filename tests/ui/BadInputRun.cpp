@@ -35,9 +35,13 @@ DWORD ConversionLimit() {
 }
 
 // <chrono> cannot be compiled to code page 932 ("µs"); the tick count serves.
-ULONGLONG Now() { return ::GetTickCount64(); }
+ULONGLONG Now() {
+  return ::GetTickCount64();
+}
 
-double SecondsSince(ULONGLONG start) { return (Now() - start) / 1000.0; }
+double SecondsSince(ULONGLONG start) {
+  return (Now() - start) / 1000.0;
+}
 
 double PeakMegabytes(DWORD processId) {
   PROCESS_MEMORY_COUNTERS counters{};
@@ -58,8 +62,8 @@ void Report(const char* name, const std::string& what, double seconds, DWORD pro
 // Whether the window takes messages now: a pass that is building its output takes none, and
 // asking it for a panel's text would wait until it is done.
 bool Responds(const ProgramUnderTest& program) {
-  return ::SendMessageTimeoutA(program.window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000,
-                               nullptr) != 0;
+  return ::SendMessageTimeoutA(program.window(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, nullptr) !=
+         0;
 }
 
 // What ended a step: the first box's text, or the status panels.
@@ -80,9 +84,9 @@ void OpenAndConvert(const char* name, const std::string& file) {
   auto start = Now();
   program.Launch();
   // A file that cannot be loaded shows its box before the window.
-  const bool shown = WaitUntil(
-      [&] { return program.ShowsMainWindow() || ShowsMessageBox(program.processId()); },
-      ConversionLimit());
+  const bool shown =
+      WaitUntil([&] { return program.ShowsMainWindow() || ShowsMessageBox(program.processId()); },
+                ConversionLimit());
   double seconds = SecondsSince(start);
   if (!shown || ShowsMessageBox(program.processId())) {
     return Report(name, "not loaded: " + Outcome(program), seconds, program.processId());
@@ -121,11 +125,17 @@ void OpenAndConvert(const char* name, const std::string& file) {
   Report(name, what, seconds, program.processId());
 }
 
-TEST(BadInput, FiveMegabytes) { OpenAndConvert("5 MB text", Input("text-5mb.txt")); }
+TEST(BadInput, FiveMegabytes) {
+  OpenAndConvert("5 MB text", Input("text-5mb.txt"));
+}
 
-TEST(BadInput, FiftyMegabytes) { OpenAndConvert("50 MB text", Input("text-50mb.txt")); }
+TEST(BadInput, FiftyMegabytes) {
+  OpenAndConvert("50 MB text", Input("text-50mb.txt"));
+}
 
-TEST(BadInput, InvalidShiftJis) { OpenAndConvert("invalid Shift-JIS", Input("invalid-sjis.txt")); }
+TEST(BadInput, InvalidShiftJis) {
+  OpenAndConvert("invalid Shift-JIS", Input("invalid-sjis.txt"));
+}
 
 TEST(BadInput, DroppedBinaryFile) {
   ProgramUnderTest program;
@@ -146,12 +156,11 @@ void ConvertWithBadGlyph(const char* name, const char* character,
   program.SetText(kMemoIn, character);
   const auto start = Now();
   PressKey(VK_F5);
-  WaitUntil([&] {
-    return program.StatusPanel(0) == "100%" || ShowsMessageBox(program.processId());
-  });
+  WaitUntil(
+      [&] { return program.StatusPanel(0) == "100%" || ShowsMessageBox(program.processId()); });
   const double seconds = SecondsSince(start);
-  Report(name, Outcome(program) + ", output " + std::to_string(program.Text(kMemoOut).size()) +
-                   " bytes",
+  Report(name,
+         Outcome(program) + ", output " + std::to_string(program.Text(kMemoOut).size()) + " bytes",
          seconds, program.processId());
 }
 

@@ -119,7 +119,8 @@ TEST(Cli, UnusableInputOrGlyphLibraryEndsInOneLineAndStatusTwo) {
   // Standard input that is a folder cannot be read either.
   const auto err = folder.path() / "err";
   const int status = std::system((std::string(TARUMO_CLI) + " --glyphs " + TARUMO_FIXTURE_GLYPHS +
-                                  " < " + dir + " 2> " + err.string()).c_str());
+                                  " < " + dir + " 2> " + err.string())
+                                     .c_str());
   EXPECT_EQ(WEXITSTATUS(status), 2);
   std::ifstream errors(err);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(errors), {}),

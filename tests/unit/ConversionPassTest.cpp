@@ -47,12 +47,13 @@ TEST_F(ConversionPassTest, TwoLinesGiveRowsSpacingAndProgressInOrder) {
   Run();
   EXPECT_EQ(host_.output, (Lines{"a1i1", "a2i2", "a3i3", "", "a1", "a2", "a3", ""}));
   EXPECT_EQ(host_.events,
-            (Lines{"clear", "panel0 ", "panel1 ", "panel0 準備中", "repaint", "panel0 10%",
-                   "repaint", "append a1i1", "panel0 0.0%", "process", "append a2i2",
-                   "panel0 12.5%", "process", "append a3i3", "panel0 25.0%", "process", "append ",
-                   "panel0 37.5%", "process", "append a1", "panel0 50.0%", "process", "append a2",
-                   "panel0 62.5%", "process", "append a3", "panel0 75.0%", "process", "append ",
-                   "panel0 87.5%", "process", "panel0 100%"}));
+            (Lines{"clear",        "panel0 ",      "panel1 ",      "panel0 準備中", "repaint",
+                   "panel0 10%",   "repaint",      "append a1i1",  "panel0 0.0%",   "process",
+                   "append a2i2",  "panel0 12.5%", "process",      "append a3i3",   "panel0 25.0%",
+                   "process",      "append ",      "panel0 37.5%", "process",       "append a1",
+                   "panel0 50.0%", "process",      "append a2",    "panel0 62.5%",  "process",
+                   "append a3",    "panel0 75.0%", "process",      "append ",       "panel0 87.5%",
+                   "process",      "panel0 100%"}));
 }
 
 TEST_F(ConversionPassTest, EmptyInputOnlyClears) {
@@ -89,9 +90,8 @@ TEST_F(ConversionPassTest, NoToTheQuestionLeavesEverythingEmpty) {
 
 TEST_F(ConversionPassTest, SpacingLinesFollowTheBlankLineValue) {
   host_.input = {"a", "a"};
-  for (const auto& [blank, spacing] :
-       std::vector<std::pair<std::string, std::size_t>>{{"0", 0}, {"-3", 0}, {"12", 12},
-                                                         {"  2", 2}, {"$3", 3}, {"1000", 1000}}) {
+  for (const auto& [blank, spacing] : std::vector<std::pair<std::string, std::size_t>>{
+           {"0", 0}, {"-3", 0}, {"12", 12}, {"  2", 2}, {"$3", 3}, {"1000", 1000}}) {
     host_.blankLine = blank;
     Run();
     EXPECT_EQ(host_.output.size(), 2 * (3 + spacing)) << "BlankLine '" << blank << "'";
@@ -136,9 +136,9 @@ TEST_F(ConversionPassTest, MissingGlyphsAccumulateAcrossLinesWithRepeats) {
     }
     return texts;
   }();
-  EXPECT_EQ(panelOne, (Lines{"", "[ ﾟдﾟ]＜『Ｘ』が変換できません！！",
-                             "[ ﾟдﾟ]＜『Ｘ』が変換できません！！",
-                             "[ ﾟдﾟ]＜『Ｘ』『Ｙ』『』『Ｘ』が変換できません！！"}));
+  EXPECT_EQ(panelOne,
+            (Lines{"", "[ ﾟдﾟ]＜『Ｘ』が変換できません！！", "[ ﾟдﾟ]＜『Ｘ』が変換できません！！",
+                   "[ ﾟдﾟ]＜『Ｘ』『Ｙ』『』『Ｘ』が変換できません！！"}));
 }
 
 TEST_F(ConversionPassTest, APassWithEveryGlyphReportsNothingMissing) {

@@ -40,8 +40,8 @@ HWND MakeEditor(HWND parent, HFONT font) {
 
 // How the control paints while the lines go in.
 enum class Painting {
-  kEveryLine,  // after every line, as the control does by itself
-  kOff,        // redraw off for the whole run
+  kEveryLine,   // after every line, as the control does by itself
+  kOff,         // redraw off for the whole run
   kOffPerLine,  // redraw turned off before each line and on after it
   kValidated    // redraw on, the editor validated after each line so that nothing waits to paint
 };

@@ -12,7 +12,7 @@
 // process start to main window shown, against the smallest window program. Every figure is the
 // median of three runs.
 #include <windows.h>
-
+// commctrl.h needs what windows.h declares.
 #include <commctrl.h>
 
 #include <algorithm>
