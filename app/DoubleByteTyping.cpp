@@ -5,13 +5,13 @@
 namespace tarumo {
 namespace {
 
-// The control's own window procedure, and a lead byte waiting for its second byte (stored
-// plus one, so that "none" is zero).
-constexpr const char* kOwnProcedure = "tarumo.procedure";
+// A lead byte waiting for its second byte (stored plus one, so that "none" is zero). The
+// control's own window procedure is kept in its user data, which every message reads: a
+// window property would be a round trip to the window server under Wine.
 constexpr const char* kPendingLeadByte = "tarumo.lead";
 
 LRESULT CALLBACK CollectDoubleBytes(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto own = reinterpret_cast<WNDPROC>(::GetPropA(control, kOwnProcedure));
+  const auto own = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(control, GWLP_USERDATA));
   if (message == WM_CHAR) {
     const auto byte = static_cast<unsigned char>(wParam);
     const auto pending = reinterpret_cast<UINT_PTR>(::GetPropA(control, kPendingLeadByte));
@@ -28,7 +28,7 @@ LRESULT CALLBACK CollectDoubleBytes(HWND control, UINT message, WPARAM wParam, L
     }
   } else if (message == WM_NCDESTROY) {
     ::SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
-    ::RemovePropA(control, kOwnProcedure);
+    ::SetWindowLongPtrA(control, GWLP_USERDATA, 0);
     ::RemovePropA(control, kPendingLeadByte);
   }
   return ::CallWindowProcA(own, control, message, wParam, lParam);
@@ -38,7 +38,8 @@ LRESULT CALLBACK CollectDoubleBytes(HWND control, UINT message, WPARAM wParam, L
 
 void TakeDoubleByteCharactersWhole(HWND control) {
   const LONG_PTR own = ::GetWindowLongPtrA(control, GWLP_WNDPROC);
-  if (!::SetPropA(control, kOwnProcedure, reinterpret_cast<HANDLE>(own))) throw LastError();
+  ::SetLastError(0);
+  if (!::SetWindowLongPtrA(control, GWLP_USERDATA, own) && ::GetLastError()) throw LastError();
   ::SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CollectDoubleBytes));
 }
 
