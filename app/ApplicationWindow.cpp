@@ -79,9 +79,9 @@ LRESULT ApplicationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
       OnSize(static_cast<UINT>(wParam));
       return 0;
     case WM_ACTIVATE:
-      // The entry was chosen: once the application is not minimised, the main window (or
-      // the box that it shows) takes the activation.
-      if (LOWORD(wParam) != WA_INACTIVE) ::PostMessageA(handle_, kActivateMainMessage, 0, 0);
+      // The entry was chosen while the application was not minimised: the main window (or
+      // the box that it shows) takes the activation. A restore activates it when it has ended.
+      if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) ActivateMainWindow();
       return 0;
     case kActivateMainMessage:
       if (!::IsIconic(handle_)) ActivateMainWindow();

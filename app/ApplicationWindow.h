@@ -35,8 +35,8 @@ class ApplicationWindow {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnSize(UINT kind);
   void ActivateMainWindow();
-  // Posted to itself: the main window is activated once the activation or restore under way
-  // has ended, so that nothing that follows it takes the activation back.
+  // Posted to itself on a restore: the main window is activated once the restore has ended,
+  // so that nothing that follows it takes the activation back.
   static constexpr UINT kActivateMainMessage = WM_APP + 1;
 
   HWND handle_ = nullptr;
