@@ -137,18 +137,23 @@ TEST_F(ConversionUi, AQuickSecondClickOnEitherButtonIsAClickToo) {
 // While a long output fills, the window takes input between lines; a Convert given then is not
 // started, so the output holds each line once.
 TEST_F(ConversionUi, ConvertIsNotStartedAgainWhileItRuns) {
+  // Ten spacing lines make the pass last long enough to be seen running.
+  program.SetText(kBlankLine, "10");
   program.SetText(kMemoIn, Lines(120, "a"));
   PressKey(VK_F5);
   ASSERT_TRUE(WaitUntil([&] { return program.StatusPanel(0).find('.') != std::string::npos; }))
       << program.StatusPanel(0);
   PressKey(VK_F5);
   ASSERT_TRUE(ProgressReaches("100%"));
+  std::string nineMoreSpacingLines;
+  for (int i = 0; i < 9; ++i) nineMoreSpacingLines += "\r\n";
   std::string expected;
-  for (int i = 0; i < 120; ++i) expected += kGiantA;
+  for (int i = 0; i < 120; ++i) expected += kGiantA + nineMoreSpacingLines;
   EXPECT_EQ(program.Text(kMemoOut), expected);
 }
 
 TEST_F(ConversionUi, ClosingTheWindowWhileConvertingEndsTheProgram) {
+  program.SetText(kBlankLine, "10");
   program.SetText(kMemoIn, Lines(120, "a"));
   PressKey(VK_F5);
   ASSERT_TRUE(WaitUntil([&] { return program.StatusPanel(0).find('.') != std::string::npos; }))
