@@ -5,21 +5,7 @@
 #include "common/Error.h"
 #include "conversion/GlyphFiles.h"
 #include "tests/fuzz/FuzzCheck.h"
-
-namespace {
-
-// One glyph file, whatever its name.
-class OneFile final : public tarumo::FileSystem {
- public:
-  explicit OneFile(std::string bytes) : bytes_(std::move(bytes)) {}
-  bool IsFile(const std::string&) const override { return true; }
-  std::string ReadAll(const std::string&) const override { return bytes_; }
-
- private:
-  std::string bytes_;
-};
-
-}  // namespace
+#include "tests/fuzz/OneFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
@@ -28,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(line.find_first_of(std::string("\r\n\0", 3)) == std::string::npos);
   }
   try {
-    const tarumo::GlyphRows rows = tarumo::ReadGlyphRows("data\\x.txt", OneFile(bytes));
+    const tarumo::GlyphRows rows =
+        tarumo::ReadGlyphRows("data\\x.txt", tarumo::fuzz::OneFile(bytes));
     FUZZ_CHECK(lines.size() >= 3);
     for (int k = 0; k < 3; ++k) FUZZ_CHECK(rows[k] == lines[k]);
   } catch (const tarumo::Error&) {

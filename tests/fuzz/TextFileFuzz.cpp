@@ -8,18 +8,9 @@
 #include "documents/TextFiles.h"
 #include "documents/TextFormat.h"
 #include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/OneFile.h"
 
 namespace {
-
-class OneFile final : public tarumo::FileSystem {
- public:
-  explicit OneFile(std::string bytes) : bytes_(std::move(bytes)) {}
-  bool IsFile(const std::string&) const override { return true; }
-  std::string ReadAll(const std::string&) const override { return bytes_; }
-
- private:
-  std::string bytes_;
-};
 
 class Editor final : public tarumo::TextEditor {
  public:
@@ -48,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   Editor editor;
   try {
-    tarumo::LoadTextFile("in.txt", OneFile(bytes), editor);
+    tarumo::LoadTextFile("in.txt", tarumo::fuzz::OneFile(bytes), editor);
     FUZZ_CHECK(bytes.find('\0') == std::string::npos);
   } catch (const tarumo::Error&) {
     FUZZ_CHECK(bytes.find('\0') != std::string::npos);
