@@ -2,6 +2,7 @@
 // each kind of answer, and the check at start-up with its status text or its question.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,14 @@ class ReleaseCheckUi : public ReleaseUi {
         ui::WaitUntil([&] { return ui::ShowsMessageBox(program.processId()); }, kCheckTimeLimit))
         << "the check did not end";
   }
+  // Runs the check from the menu against a server of `hostility` on `port`, and waits until it
+  // ends in a box.
+  void CheckOnDemandAgainst(int port, Hostility hostility, bool withDateDat = true) {
+    hostileServer.emplace(port, hostility);
+    ASSERT_TRUE(*hostileServer);
+    ASSERT_NO_FATAL_FAILURE(CheckOnDemand(port, withDateDat));
+    ASSERT_NO_FATAL_FAILURE(AwaitBoxAfterTimeout());
+  }
   // Waits for the main window after a start-up without boxes.
   void AwaitWindowWithoutBoxes() {
     ASSERT_TRUE(ui::WaitUntil(
@@ -77,6 +86,8 @@ class ReleaseCheckUi : public ReleaseUi {
     ASSERT_FALSE(ui::ShowsMessageBox(program.processId())) << "a box at start-up";
     ASSERT_NO_FATAL_FAILURE(program.AwaitMainWindow());
   }
+
+  std::optional<HostileServer> hostileServer;
 };
 
 // Asked from the menu.
@@ -165,12 +176,9 @@ TEST_F(ReleaseCheckUi, ADateInAnotherFormatReachesTheStandardErrorBoxAndTheWindo
 // text, and the window goes on.
 
 TEST_F(ReleaseCheckUi, AServerThatAcceptsAndNeverAnswersEndsTheCheckWithCodeTwo) {
-  HostileServer server(kSilentPort, Hostility::kNeverAnswers);
-  ASSERT_TRUE(server);
-  ASSERT_NO_FATAL_FAILURE(CheckOnDemand(kSilentPort));
-  ASSERT_NO_FATAL_FAILURE(AwaitBoxAfterTimeout());
+  ASSERT_NO_FATAL_FAILURE(CheckOnDemandAgainst(kSilentPort, Hostility::kNeverAnswers));
   ASSERT_NO_FATAL_FAILURE(AnswerBox(kNoResponse, "", Buttons::kOk, IDOK));
-  EXPECT_GE(server.Connections(), 1);
+  EXPECT_GE(hostileServer->Connections(), 1);
   ExpectNoBox();
   EXPECT_EQ(program.Close(), 0u);
 }
@@ -188,10 +196,7 @@ TEST_F(ReleaseCheckUi, ALastModifiedHeaderOfMoreThan100KilobytesEndsInTheProgram
   // 2007/11/19 10:11 behind a day of the week of 100 KB, against the built-in 10:10: a newer
   // release when the whole line is read, a failed query (code 6) when WinINet cuts the line
   // before the date, as Wine's does.
-  HostileServer server(kHugeHeaderPort, Hostility::kHugeHeader);
-  ASSERT_TRUE(server);
-  ASSERT_NO_FATAL_FAILURE(CheckOnDemand(kHugeHeaderPort, false));
-  ASSERT_NO_FATAL_FAILURE(AwaitBoxAfterTimeout());
+  ASSERT_NO_FATAL_FAILURE(CheckOnDemandAgainst(kHugeHeaderPort, Hostility::kHugeHeader, false));
   const auto box = ui::WaitForMessageBox(program.processId());
   ASSERT_TRUE(box.has_value());
   if (box->text == kNewerRelease) {
@@ -207,20 +212,14 @@ TEST_F(ReleaseCheckUi, ALastModifiedHeaderOfMoreThan100KilobytesEndsInTheProgram
 }
 
 TEST_F(ReleaseCheckUi, AYearBeyond9999IsANewerRelease) {
-  HostileServer server(kFarYearPort, Hostility::kFarYear);
-  ASSERT_TRUE(server);
-  ASSERT_NO_FATAL_FAILURE(CheckOnDemand(kFarYearPort));
-  ASSERT_NO_FATAL_FAILURE(AwaitBoxAfterTimeout());
+  ASSERT_NO_FATAL_FAILURE(CheckOnDemandAgainst(kFarYearPort, Hostility::kFarYear));
   ASSERT_NO_FATAL_FAILURE(AnswerBox(kNewerRelease, kUpdateTitle, Buttons::kYesNo, IDNO));
   ASSERT_NO_FATAL_FAILURE(AnswerBox(kDeclined, kUpdateTitle, Buttons::kOk, IDOK));
   EXPECT_EQ(program.Close(), 0u);
 }
 
 TEST_F(ReleaseCheckUi, AConnectionClosedInTheMiddleOfTheHeadersGivesCodeThree) {
-  HostileServer server(kCutHeaderPort, Hostility::kClosesMidHeader);
-  ASSERT_TRUE(server);
-  ASSERT_NO_FATAL_FAILURE(CheckOnDemand(kCutHeaderPort));
-  ASSERT_NO_FATAL_FAILURE(AwaitBoxAfterTimeout());
+  ASSERT_NO_FATAL_FAILURE(CheckOnDemandAgainst(kCutHeaderPort, Hostility::kClosesMidHeader));
   ASSERT_NO_FATAL_FAILURE(AnswerBox(kNoHeader, kErrorTitle, Buttons::kOk, IDOK));
   EXPECT_EQ(program.Close(), 0u);
 }
