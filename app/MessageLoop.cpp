@@ -18,6 +18,9 @@ bool IsTabKey(const MSG& message) {
 // bytes. A window of the program's own still gets its messages in code page 932.
 void Dispatch(HWND window, HACCEL shortcuts, MSG& message) {
   if (IsOwnWindow(window, message.hwnd)) {
+    if (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST) {
+      ::SendMessageA(window, kMouseMessageComing, 0, reinterpret_cast<LPARAM>(&message));
+    }
     if (::TranslateAcceleratorW(window, shortcuts, &message)) return;
     if (IsTabKey(message)) {
       // The window moves the focus on, as the dialog manager would; no tab character is typed.

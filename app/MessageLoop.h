@@ -10,6 +10,11 @@ namespace tarumo {
 // that the command stops; the quit request stays queued for the event loop.
 struct WindowClosed {};
 
+// Sent to the window before a mouse message of the window or one of its controls is
+// dispatched, the message in lParam (a const MSG*): the window's hints learn of the mouse
+// from it, so that no control needs subclassing for them.
+inline constexpr UINT kMouseMessageComing = WM_APP + 2;
+
 // Dispatches messages until the quit request. Shortcuts of `shortcuts` are looked up before
 // the focused control sees a key, and Tab moves the focus between the controls of `window`.
 void RunMessageLoop(HWND window, HACCEL shortcuts);

@@ -149,6 +149,9 @@ LRESULT TForm1::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case kCreateHintsMessage:
       CreateTooltips();
       return 0;
+    case kMouseMessageComing:
+      RelayMouseToHints(*reinterpret_cast<const MSG*>(lParam));
+      return 0;
     case WM_CLOSE:
       OnClose();
       return 0;

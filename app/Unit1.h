@@ -65,6 +65,8 @@ class TForm1 final : public ConversionHost, public SettingsWindow {
                      const layout::Bounds& bounds, CommandId id, HINSTANCE instance);
   void CreateStatusBar(HINSTANCE instance);
   void CreateTooltips();
+  // Lets the hints see a mouse message of the window or a control.
+  void RelayMouseToHints(const MSG& message);
   // Posted at creation: the hints are made when the message loop first runs.
   static constexpr UINT kCreateHintsMessage = WM_APP + 1;
   void PaintLabel1();

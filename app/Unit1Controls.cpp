@@ -128,9 +128,12 @@ void TForm1::CreateTooltips() {
                         CW_USEDEFAULT, CW_USEDEFAULT, handle_, nullptr, instance, nullptr);
   if (!tooltips_) throw LastError();
 
+  // The hints learn of the mouse from the event loop, which relays every mouse message of the
+  // window and its controls (RelayMouseToHints). Letting the hints subclass the windows instead
+  // would cost every message to them, such as the window's change notification for each line
+  // the conversion appends, three look-ups of the subclass in the window server under Wine.
   const auto add = [this](TOOLINFOA tool, const char* hint) {
     tool.cbSize = TTTOOLINFOA_V2_SIZE;
-    tool.uFlags |= TTF_SUBCLASS;
     tool.hwnd = handle_;
     tool.lpszText = const_cast<char*>(hint);
     ::SendMessageA(tooltips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
@@ -151,6 +154,12 @@ void TForm1::CreateTooltips() {
   const layout::Bounds& bounds = layout::kLabel1;
   label.rect = {bounds.left, bounds.top, bounds.left + bounds.width, bounds.top + bounds.height};
   add(label, kSpacingHint);
+}
+
+void TForm1::RelayMouseToHints(const MSG& message) {
+  if (!tooltips_) return;
+  MSG relayed = message;
+  ::SendMessageA(tooltips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 void TForm1::PaintLabel1() {

@@ -62,14 +62,18 @@ void TypeText(std::string_view text) {
   Send(std::move(inputs));
 }
 
-void Click(HWND window, POINT point, bool right) {
+void MoveMouse(HWND window, POINT point) {
   ::ClientToScreen(window, &point);
   // Absolute positions run from 0 to 65535 over the primary screen.
   const LONG x = MulDiv(point.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
   const LONG y = MulDiv(point.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+  Send({Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, x, y)});
+}
+
+void Click(HWND window, POINT point, bool right) {
+  MoveMouse(window, point);
   const DWORD down = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
   const DWORD up = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
-  Send({Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, x, y)});
   Send({Mouse(down), Mouse(up)});
 }
 

@@ -14,6 +14,9 @@ void PressKey(WORD key, std::initializer_list<WORD> modifiers = {});
 // Types `text` (code page 932 bytes) character by character.
 void TypeText(std::string_view text);
 
+// Moves the mouse to `point` in `window`'s client coordinates.
+void MoveMouse(HWND window, POINT point);
+
 // Clicks with the left (or right) mouse button at `point` in `window`'s client coordinates.
 void Click(HWND window, POINT point, bool right = false);
 

@@ -24,6 +24,8 @@ namespace {
 
 using enum CommandId;
 
+constexpr const char* kSpacingHint = "複数行にわたったときの行間を指定します";
+
 std::string ClassOf(HWND window) {
   char name[64] = {};
   ::GetClassNameA(window, name, sizeof name);
@@ -110,6 +112,25 @@ TEST_F(WindowUi, TheButtonsTheSpacingBoxAndTheLabelHaveHints) {
     tooltips = FindProcessWindow(program.processId(), TOOLTIPS_CLASSA, [](HWND) { return true; });
     return tooltips && ::SendMessageA(tooltips, TTM_GETTOOLCOUNT, 0, 0) == 4;
   }));
+
+  // A hint shows when the mouse rests on its control, or on the label's place in the window.
+  // The hint window's text is the shown hint (asked with WM_GETTEXT: GetWindowText would give
+  // another process's window its caption).
+  const struct {
+    HWND window;
+    POINT point;
+    const char* hint;
+  } places[] = {{program.control(kButton1), {10, 10}, "巨大文字に変換します"},
+                {program.window(), {540, 49}, kSpacingHint}};
+  for (const auto& place : places) {
+    MoveMouse(place.window, place.point);
+    EXPECT_TRUE(WaitUntil([&] {
+      char text[128] = {};
+      ::SendMessageA(tooltips, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+      return ::IsWindowVisible(tooltips) && std::string(text) == place.hint;
+    })) << "no hint '" << place.hint << "'";
+  }
+  MoveMouse(program.window(), {300, 200});
 }
 
 TEST_F(WindowUi, TabVisitsTheControlsInTheirOrder) {
