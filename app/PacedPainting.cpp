@@ -16,7 +16,8 @@ void ShowPanelText(HWND statusBar, int panel, const std::string& text) {
 
 void PacedPainting::Begin() {
   pacing_ = true;
-  lastPaint_ = ::GetTickCount64();
+  // The first paint of the pass is due at once: "preparing" shows before a long first phase.
+  lastPaint_.reset();
 }
 
 void PacedPainting::End() {
@@ -49,8 +50,10 @@ void PacedPainting::HoldEditor() {
   held_ = true;
 }
 
-void PacedPainting::LineAppended() {
-  if (::GetTickCount64() - lastPaint_ >= kPaintInterval) PaintNow();
+bool PacedPainting::PaintWhenDue() {
+  if (pacing_ && lastPaint_ && ::GetTickCount64() - *lastPaint_ < kPaintInterval) return false;
+  PaintNow();
+  return true;
 }
 
 void PacedPainting::PaintNow() {

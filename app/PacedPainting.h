@@ -2,6 +2,8 @@
 // appended line would cost more than appending it, so during a pass the editor's painting is
 // held from the first appended line on, and the editor and the progress panel are painted at
 // most every 50 ms: often enough that the user sees the editor fill and the percentage move.
+// The pass's own repaints are paced alike: a text full of characters without glyphs asks for
+// one on every input line, each costing more than converting the line.
 // Input is not held back: the pass lets messages through after every line as ever, with the
 // editor shown while they go through.
 #pragma once
@@ -27,8 +29,9 @@ class PacedPainting {
   // A line is about to go into the output editor: from now on in this pass the editor does
   // not paint by itself.
   void LineComing();
-  // A line went into the output editor: paints when the last paint is 50 ms ago or more.
-  void LineAppended();
+  // Paints when the last paint is 50 ms ago or more, or when none was made in this pass yet;
+  // outside a pass, always. Tells whether it painted.
+  bool PaintWhenDue();
   // Paints what is pending now: the panels' texts and the output editor with its scroll bars.
   void PaintNow();
 
@@ -44,7 +47,7 @@ class PacedPainting {
   bool pacing_ = false;
   bool held_ = false;
   std::array<std::optional<std::string>, 2> pendingPanels_;
-  ULONGLONG lastPaint_ = 0;  // GetTickCount64
+  std::optional<ULONGLONG> lastPaint_;  // GetTickCount64
 };
 
 // The output editor shown for the span of a scope, when its painting is held.

@@ -80,7 +80,7 @@ bool TForm1::AskYesNo(const std::string& text, const std::string& caption) {
 }
 
 void TForm1::Repaint() {
-  pacedPainting_->PaintNow();
+  if (!pacedPainting_->PaintWhenDue()) return;
   ::RedrawWindow(handle_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
@@ -98,7 +98,7 @@ void TForm1::AppendOutputLine(const std::string& line) {
       appending_, AppendedLine{outputAppender_->LastLineIndex(), endKnown ? &line : nullptr});
   pacedPainting_->LineComing();
   outputAppender_->Append(line);
-  pacedPainting_->LineAppended();
+  pacedPainting_->PaintWhenDue();
 }
 
 void TForm1::ProcessMessages() {
