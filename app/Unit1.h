@@ -163,6 +163,10 @@ class TForm1 final : public ConversionHost, public SettingsWindow {
   bool converting_ = false;
   // The input lines of the running pass, read when it counts them.
   std::vector<std::string> inputLines_;
+  // The spacing box's text as the running pass last read it. Nothing can change it while no
+  // message goes through, and asking the box costs server round trips under Wine (the spinner
+  // subclasses it), so it is read again only after messages went through.
+  std::optional<std::string> blankLineText_;
   // The spacing rules are writing lines back; the changes that this makes are not rescanned.
   bool correctingOutput_ = false;
   // A line that the conversion pass is appending: every line before `firstLine` obeys the

@@ -28,13 +28,14 @@ void TForm1::Button1Click() {
   if (converting_) return;
   ScopedAssignment running(converting_, true);
   // Painting is paced while the pass runs; on every way out what is pending shows and the
-  // input lines that it read go.
+  // input lines and the spacing that it read go.
   struct PassScope {
     TForm1& form;
     explicit PassScope(TForm1& f) : form(f) { form.pacedPainting_->Begin(); }
     ~PassScope() {
       form.pacedPainting_->End();
       form.inputLines_.clear();
+      form.blankLineText_.reset();
     }
   } scope(*this);
   const Win32FileSystem files;
@@ -89,7 +90,8 @@ std::string TForm1::InputLine(int index) {
 }
 
 std::string TForm1::BlankLineText() {
-  return WindowText(BlankLine);
+  if (!blankLineText_) blankLineText_ = WindowText(BlankLine);
+  return *blankLineText_;
 }
 
 void TForm1::AppendOutputLine(const std::string& line) {
@@ -102,6 +104,7 @@ void TForm1::AppendOutputLine(const std::string& line) {
 }
 
 void TForm1::ProcessMessages() {
+  blankLineText_.reset();
   if (!pacedPainting_->EditorHeld()) {
     ProcessPendingMessages(handle_, shortcuts_.get());
     return;
