@@ -76,10 +76,13 @@ std::string Outcome(ProgramUnderTest& program) {
   return "no box; panels '" + program.StatusPanel(0) + "' '" + program.StatusPanel(1) + "'";
 }
 
-// Starts the program with `file` as its command-line file and converts it, answering Yes to
-// the question about a long input.
-void OpenAndConvert(const char* name, const std::string& file) {
-  ProgramUnderTest program;
+enum class Then { kConvert, kStop };
+
+// Starts the program with `file` as its command-line file and the shipped glyph library, as a
+// user has it, and converts it unless told to stop there, answering Yes to the question about
+// a long input.
+void OpenAndConvert(const char* name, const std::string& file, Then then = Then::kConvert) {
+  ProgramUnderTest program(ProgramUnderTest::LibraryBeside{"shipped-glyphs"});
   program.SetArguments("\"" + file + "\"");
   auto start = Now();
   program.Launch();
@@ -94,6 +97,7 @@ void OpenAndConvert(const char* name, const std::string& file) {
   program.AwaitMainWindow();
   const LRESULT loaded = ::SendMessageA(program.control(kMemoIn), WM_GETTEXTLENGTH, 0, 0);
   Report(name, "loaded " + std::to_string(loaded) + " bytes", seconds, program.processId());
+  if (then == Then::kStop) return;
 
   start = Now();
   PressKey(VK_F5);
@@ -129,8 +133,10 @@ TEST(BadInput, FiveMegabytes) {
   OpenAndConvert("5 MB text", Input("text-5mb.txt"));
 }
 
+// Opened only: its output of about a gigabyte would take the control under Wine some 140 GB of
+// memory (the 5 MB text's took 14 GB).
 TEST(BadInput, FiftyMegabytes) {
-  OpenAndConvert("50 MB text", Input("text-50mb.txt"));
+  OpenAndConvert("50 MB text", Input("text-50mb.txt"), Then::kStop);
 }
 
 TEST(BadInput, InvalidShiftJis) {
