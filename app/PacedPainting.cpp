@@ -35,7 +35,7 @@ void PacedPainting::SetPanelText(int panel, const std::string& text) {
 }
 
 void PacedPainting::LineComing() {
-  if (pacing_) HoldEditor();
+  HoldEditor();
 }
 
 void PacedPainting::ShowEditor() {

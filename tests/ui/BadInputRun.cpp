@@ -3,8 +3,6 @@
 // prints one line: what the window did, how long it took and the program's peak memory.
 #include <gtest/gtest.h>
 #include <windows.h>
-// After windows.h, which it needs.
-#include <psapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -43,19 +41,10 @@ double SecondsSince(ULONGLONG start) {
   return (Now() - start) / 1000.0;
 }
 
-double PeakMegabytes(DWORD processId) {
-  PROCESS_MEMORY_COUNTERS counters{};
-  const HANDLE process =
-      ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
-  if (!process) return 0;
-  ::GetProcessMemoryInfo(process, &counters, sizeof counters);
-  ::CloseHandle(process);
-  return counters.PeakWorkingSetSize / 1048576.0;
-}
-
-void Report(const char* name, const std::string& what, double seconds, DWORD processId) {
+void Report(const char* name, const std::string& what, double seconds,
+            const ProgramUnderTest& program) {
   std::printf("window: %-26s %s; %.1f s, peak %.0f MB\n", name, what.c_str(), seconds,
-              PeakMegabytes(processId));
+              program.PeakMegabytes());
   std::fflush(stdout);
 }
 
@@ -92,11 +81,11 @@ void OpenAndConvert(const char* name, const std::string& file, Then then = Then:
                 ConversionLimit());
   double seconds = SecondsSince(start);
   if (!shown || ShowsMessageBox(program.processId())) {
-    return Report(name, "not loaded: " + Outcome(program), seconds, program.processId());
+    return Report(name, "not loaded: " + Outcome(program), seconds, program);
   }
   program.AwaitMainWindow();
   const LRESULT loaded = ::SendMessageA(program.control(kMemoIn), WM_GETTEXTLENGTH, 0, 0);
-  Report(name, "loaded " + std::to_string(loaded) + " bytes", seconds, program.processId());
+  Report(name, "loaded " + std::to_string(loaded) + " bytes", seconds, program);
   if (then == Then::kStop) return;
 
   start = Now();
@@ -126,7 +115,7 @@ void OpenAndConvert(const char* name, const std::string& file, Then then = Then:
   } else {
     what = "still building the output, the window busy";
   }
-  Report(name, what, seconds, program.processId());
+  Report(name, what, seconds, program);
 }
 
 TEST(BadInput, FiveMegabytes) {
@@ -150,7 +139,7 @@ TEST(BadInput, DroppedBinaryFile) {
   DropFiles(program.processId(), program.window(), {Input("binary.bin")});
   WaitUntil([&] { return ShowsMessageBox(program.processId()); });
   const double seconds = SecondsSince(start);
-  Report("binary file dropped", Outcome(program), seconds, program.processId());
+  Report("binary file dropped", Outcome(program), seconds, program);
 }
 
 // One glyph file of the library made bad, and its character converted.
@@ -167,7 +156,7 @@ void ConvertWithBadGlyph(const char* name, const char* character,
   const double seconds = SecondsSince(start);
   Report(name,
          Outcome(program) + ", output " + std::to_string(program.Text(kMemoOut).size()) + " bytes",
-         seconds, program.processId());
+         seconds, program);
 }
 
 TEST(BadInput, GlyphFileWithNulBytes) {

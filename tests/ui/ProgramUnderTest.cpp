@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <psapi.h>
 
 #include <cstring>
 #include <vector>
@@ -153,6 +155,16 @@ void ProgramUnderTest::AwaitMainWindow() {
 
 bool ProgramUnderTest::ShowsMainWindow() const {
   return FindProcessWindow(process_.dwProcessId, kMainWindowClass) != nullptr;
+}
+
+double ProgramUnderTest::PeakMegabytes() const {
+  PROCESS_MEMORY_COUNTERS counters{};
+  const HANDLE process =
+      ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId());
+  if (!process) return 0;
+  ::GetProcessMemoryInfo(process, &counters, sizeof counters);
+  ::CloseHandle(process);
+  return counters.PeakWorkingSetSize / 1048576.0;
 }
 
 DWORD ProgramUnderTest::WaitForExit() {

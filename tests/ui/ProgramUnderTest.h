@@ -71,6 +71,8 @@ class ProgramUnderTest {
   DWORD Close();
 
   DWORD processId() const { return process_.dwProcessId; }
+  // The most memory the process has had in use so far (its peak working set), in MB.
+  double PeakMegabytes() const;
   HWND window() const { return window_; }
   HWND control(CommandId id) const;
 

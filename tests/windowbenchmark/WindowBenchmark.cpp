@@ -13,9 +13,8 @@
 // process start to main window shown, against the smallest window program. Every figure is the
 // median of three runs.
 #include <windows.h>
-// commctrl.h and psapi.h need what windows.h declares.
+// commctrl.h needs what windows.h declares.
 #include <commctrl.h>
-#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -85,16 +84,6 @@ struct Fill {
   double setTextPeakMegabytes = 0;
 };
 
-double PeakMegabytes(const ProgramUnderTest& program) {
-  PROCESS_MEMORY_COUNTERS counters{};
-  const HANDLE process = ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE,
-                                       program.processId());
-  if (!process) return 0;
-  ::GetProcessMemoryInfo(process, &counters, sizeof counters);
-  ::CloseHandle(process);
-  return counters.PeakWorkingSetSize / 1048576.0;
-}
-
 // One WM_SETTEXT of `text` into control `id`, sent and timed in the program's own thread.
 double SetTextInProcess(const ProgramUnderTest& program, CommandId id, const std::string& text) {
   using benchmark::SetTextRequest;
@@ -152,7 +141,7 @@ Fill MeasureFill(const std::string& folder, int lines) {
     const auto start = Clock::now();
     WaitForDone(program);
     fill.convert = SecondsSince(start);
-    fill.convertPeakMegabytes = PeakMegabytes(program);
+    fill.convertPeakMegabytes = program.PeakMegabytes();
     result = program.Text(CommandId::kMemoOut);
     program.Close();
   }
@@ -162,7 +151,7 @@ Fill MeasureFill(const std::string& folder, int lines) {
   program.Start();
   program.WaitForIdle();
   fill.setText = SetTextInProcess(program, CommandId::kMemoOut, result);
-  fill.setTextPeakMegabytes = PeakMegabytes(program);
+  fill.setTextPeakMegabytes = program.PeakMegabytes();
   fill.same = program.Text(CommandId::kMemoOut) == result;
   program.Close();
   return fill;
