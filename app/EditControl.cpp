@@ -18,9 +18,6 @@ LRESULT Send(HWND control, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
 int ReportedLines(HWND control) {
   return static_cast<int>(Send(control, EM_GETLINECOUNT));
 }
-int LineStart(HWND control, int index) {
-  return static_cast<int>(Send(control, EM_LINEINDEX, index));
-}
 int LineLength(HWND control, int start) {
   return static_cast<int>(Send(control, EM_LINELENGTH, start));
 }
@@ -117,6 +114,20 @@ int SelectionStart(HWND control) {
   CHARRANGE selection{};
   Send(control, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
   return static_cast<int>(selection.cpMin);
+}
+
+Selection RichEditSelection(HWND control) {
+  CHARRANGE selection{};
+  Send(control, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+  return {static_cast<int>(selection.cpMin), static_cast<int>(selection.cpMax)};
+}
+
+int RichEditLineAt(HWND control, int position) {
+  return static_cast<int>(Send(control, EM_EXLINEFROMCHAR, 0, position));
+}
+
+int LineStart(HWND control, int index) {
+  return static_cast<int>(Send(control, EM_LINEINDEX, index));
 }
 
 void PlaceCaret(HWND control, int position) {

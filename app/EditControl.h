@@ -37,6 +37,19 @@ int AppendEditLine(HWND control, const std::string& text);
 // The start of the selection.
 int SelectionStart(HWND control);
 
+// The selection of a rich edit: its start and its end.
+struct Selection {
+  int start;
+  int end;
+};
+Selection RichEditSelection(HWND control);
+
+// The line that position `position` of a rich edit lies in.
+int RichEditLineAt(HWND control, int position);
+
+// The position where line `index` starts.
+int LineStart(HWND control, int index);
+
 // Puts the caret at `position`, with nothing selected.
 void PlaceCaret(HWND control, int position);
 

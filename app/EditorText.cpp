@@ -1,5 +1,7 @@
 #include "app/EditorText.h"
 
+#include <algorithm>
+
 namespace tarumo {
 
 std::string_view WithoutLineBreak(std::string_view line) {
@@ -38,6 +40,23 @@ std::vector<std::string> SplitEditorLines(std::string_view text) {
 int CountedLines(int reportedLines, bool lastLineEmpty) {
   if (reportedLines <= 0) return 0;
   return lastLineEmpty ? reportedLines - 1 : reportedLines;
+}
+
+std::size_t ByteOffsetOf(std::string_view text, int line, int column) {
+  std::size_t at = 0;
+  for (int i = 0; i < line; ++i) {
+    const std::size_t end = text.find("\r\n", at);
+    if (end == std::string_view::npos) return text.size();
+    at = end + 2;
+  }
+  const std::size_t lineEnd = std::min(text.find("\r\n", at), text.size());
+  for (int i = 0; i < column && at < lineEnd; ++i) {
+    // Code page 932's lead bytes start a character of two bytes.
+    const auto byte = static_cast<unsigned char>(text[at]);
+    const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+    at += lead && at + 1 < lineEnd ? 2 : 1;
+  }
+  return at;
 }
 
 }  // namespace tarumo

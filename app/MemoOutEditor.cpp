@@ -19,7 +19,22 @@ std::string MemoOutEditor::Line(int index) {
 }
 
 void MemoOutEditor::ReplaceLines(int first, const std::vector<std::string>& texts) {
-  ReplaceEditLines(control_, first, texts);
+  // The rules write back every line after the first one they change, most of them as they
+  // were; only the lines between the first and the last that differ are replaced, as a long
+  // replacement costs the control time that grows with its square (MemoOutControl.h).
+  const std::vector<std::string>& lines = Lines();
+  auto same = [&](std::size_t i) {
+    const std::size_t line = static_cast<std::size_t>(first) + i;
+    return line < lines.size() && lines[line] == texts[i];
+  };
+  std::size_t begin = 0;
+  std::size_t end = texts.size();
+  while (begin < end && same(begin)) ++begin;
+  while (end > begin && same(end - 1)) --end;
+  if (begin == end) return;
+  ReplaceEditLines(control_, first + static_cast<int>(begin),
+                   {texts.begin() + static_cast<std::ptrdiff_t>(begin),
+                    texts.begin() + static_cast<std::ptrdiff_t>(end)});
   lines_.reset();  // read afresh if asked again
 }
 

@@ -28,6 +28,11 @@ void Dispatch(HWND window, HACCEL shortcuts, MSG& message) {
       ::SendMessageA(window, WM_NEXTDLGCTL, backwards, FALSE);
       return;
     }
+    const bool key = message.message == WM_KEYDOWN || message.message == WM_CHAR;
+    if (key && message.hwnd != window &&
+        ::SendMessageA(window, kKeyMessageComing, 0, reinterpret_cast<LPARAM>(&message))) {
+      return;
+    }
   }
   ::TranslateMessage(&message);
   ::DispatchMessageW(&message);

@@ -15,6 +15,11 @@ struct WindowClosed {};
 // from it, so that no control needs subclassing for them.
 inline constexpr UINT kMouseMessageComing = WM_APP + 2;
 
+// Sent to the window before a key press or a typed character meant for one of its controls is
+// translated and dispatched, the message in lParam (a const MSG*). The window answers TRUE when
+// it has dealt with the key itself: the key then goes no further.
+inline constexpr UINT kKeyMessageComing = WM_APP + 3;
+
 // Dispatches messages until the quit request. Shortcuts of `shortcuts` are looked up before
 // the focused control sees a key, and Tab moves the focus between the controls of `window`.
 void RunMessageLoop(HWND window, HACCEL shortcuts);

@@ -84,6 +84,7 @@ void TForm1::Create(HINSTANCE instance, HWND application) {
 
   CreateControls(instance);
   commands_ = std::make_unique<WindowCommands>(handle_, MemoIn, MemoOut, *this);
+  commands_->output.EmptyWith([this] { EmptyMemoOut(); });
   RunShowingFailures(handle_, [this] { FormCreate(); });
 }
 
@@ -152,6 +153,8 @@ LRESULT TForm1::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case kMouseMessageComing:
       RelayMouseToHints(*reinterpret_cast<const MSG*>(lParam));
       return 0;
+    case kKeyMessageComing:
+      return OnKeyMessageComing(*reinterpret_cast<const MSG*>(lParam));
     case WM_CLOSE:
       OnClose();
       return 0;

@@ -65,6 +65,8 @@ class TForm1 final : public ConversionHost, public SettingsWindow {
                      const layout::Bounds& bounds, CommandId id, HINSTANCE instance);
   void CreateStatusBar(HINSTANCE instance);
   void CreateTooltips();
+  // Empties MemoOut by putting a fresh control in its place (MemoOutControl.h).
+  void EmptyMemoOut();
   // Lets the hints see a mouse message of the window or a control.
   void RelayMouseToHints(const MSG& message);
   // Posted at creation: the hints are made when the message loop first runs.
@@ -96,6 +98,19 @@ class TForm1 final : public ConversionHost, public SettingsWindow {
   void Button1Click();
   void TranceClick();
   void MemoOutChange();
+
+  // Large edits of the output editor (Unit1OutputEdits.cpp): a key or a command that would
+  // remove a selection of many lines has it removed by a fresh control holding the rest
+  // (LargeSelection.h), and one undo brings it back.
+  bool OnKeyMessageComing(const MSG& key);
+  // Removes MemoOut's selection that way when it is the quicker way, after copying it to the
+  // clipboard when `copyFirst`; tells whether it did.
+  bool RemoveLargeSelection(bool copyFirst);
+  // Brings back the text of the last such removal when the control has nothing left to undo
+  // itself; tells whether it did.
+  bool UndoLargeRemoval();
+  // Sets the text of a fresh, empty MemoOut.
+  void SetMemoOutText(const std::string& text);
 
   // Editing commands and the clipboard (Unit1Commands.cpp).
   void MemoInEnter();
@@ -179,6 +194,15 @@ class TForm1 final : public ConversionHost, public SettingsWindow {
   // How the pass's lines go into MemoOut, and how it is painted meanwhile; made with the controls.
   std::optional<OutputAppender> outputAppender_;
   std::optional<PacedPainting> pacedPainting_;
+  // The text and selection before the last large removal, while one undo can bring them back:
+  // until the output editor is emptied or the spacing rules correct it, either of which empties
+  // the control's own undo record too.
+  struct RemovedSelection {
+    std::string text;
+    int start;
+    int end;
+  };
+  std::optional<RemovedSelection> removedSelection_;
 };
 
 // The program's one main window, while it exists.

@@ -42,15 +42,19 @@ void TForm1::AllSelectMenuClick() {
   SelectAll(ActiveEditorControl());
 }
 void TForm1::UndoMenuClick() {
+  if (ActiveEditorControl() == MemoOut && UndoLargeRemoval()) return;
   Undo(ActiveEditorControl());
 }
 void TForm1::CutMenuClick() {
+  if (ActiveEditorControl() == MemoOut && RemoveLargeSelection(true)) return;
   Cut(ActiveEditorControl());
 }
 void TForm1::CopyMenuClick() {
   Copy(ActiveEditorControl());
 }
 void TForm1::PasteMenuClick() {
+  // The pasted text goes where a large selection was, once it is removed.
+  if (ActiveEditorControl() == MemoOut) RemoveLargeSelection(false);
   Paste(ActiveEditorControl());
 }
 
@@ -58,15 +62,18 @@ void TForm1::AllSelectClick() {
   SelectAll(MemoOut);
 }
 void TForm1::UndoClick() {
+  if (UndoLargeRemoval()) return;
   Undo(MemoOut);
 }
 void TForm1::CutClick() {
+  if (RemoveLargeSelection(true)) return;
   Cut(MemoOut);
 }
 void TForm1::CopyClick() {
   Copy(MemoOut);
 }
 void TForm1::PasteClick() {
+  RemoveLargeSelection(false);
   Paste(MemoOut);
 }
 

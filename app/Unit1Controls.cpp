@@ -4,12 +4,11 @@
 // clang-format off
 #include <windows.h>
 #include <commctrl.h>
-#include <richedit.h>
-#include <ole2.h>
 // clang-format on
 
-#include "app/DoubleByteTyping.h"
+#include "app/MemoOutControl.h"
 #include "app/Unit1.h"
+#include "app/WindowCommands.h"
 #include "app/WindowLayout.h"
 #include "platform/win32/LastError.h"
 #include "platform/win32/PaintSession.h"
@@ -80,19 +79,11 @@ void TForm1::CreateControls(HINSTANCE instance) {
   ::SendMessageA(BlankLineUD, UDM_SETRANGE32, 0, 10);
   ::SendMessageA(BlankLineUD, UDM_SETPOS32, 0, 1);
 
-  MemoOut = CreateControl(WS_EX_CLIENTEDGE, "RICHEDIT", "",
-                          WS_TABSTOP | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL |
-                              ES_AUTOVSCROLL | ES_WANTRETURN | ES_DISABLENOSCROLL,
-                          layout::kMemoOutInitial, CommandId::kMemoOut, instance);
-  // No limit on the giant text's length (the default would cut a long conversion short), no
-  // wrapping, and a change notification for every change of the text.
-  ::SendMessageA(MemoOut, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
-  ::SendMessageA(MemoOut, EM_SETTARGETDEVICE, 0, 1);
-  ::SendMessageA(MemoOut, EM_SETEVENTMASK, 0, ENM_CHANGE);
-  TakeDoubleByteCharactersWhole(MemoOut);
-  // Files dropped on the output editor are the window's to load: the control keeps no drop
-  // target of its own, which would take a dragged file list and refuse it.
-  ::RevokeDragDrop(MemoOut);
+  const layout::Bounds& memoOut = layout::kMemoOutInitial;
+  MemoOut = CreateMemoOutControl(
+      handle_, ToWord(CommandId::kMemoOut),
+      {memoOut.left, memoOut.top, memoOut.left + memoOut.width, memoOut.top + memoOut.height},
+      memoOutFont_.get());
 
   CreateStatusBar(instance);
   // The hints' window is made once the main window shows: it is not needed to show it.
@@ -102,10 +93,25 @@ void TForm1::CreateControls(HINSTANCE instance) {
 
   for (HWND control : {MemoIn, Button1, Button2, BlankLine, StatusBar1})
     SetFont(control, windowFont_);
-  SetFont(MemoOut, memoOutFont_);
 
   DockStatusBar();
   FormResize();
+}
+
+void TForm1::EmptyMemoOut() {
+  removedSelection_.reset();
+  if (::GetWindowTextLengthA(MemoOut) == 0) return;
+  HWND old = MemoOut;
+  const bool focused = ::GetFocus() == old;
+  MemoOut = CreateEmptyMemoOutLike(old, memoOutFont_.get());
+  if (activeControl_ == old) activeControl_ = MemoOut;
+  outputAppender_.emplace(MemoOut);
+  pacedPainting_->EditorReplaced(MemoOut);
+  commands_->output.Attach(MemoOut);
+  // Gone before the fresh control takes the focus: the two share the command id, by which the
+  // focus notification finds its control.
+  ::DestroyWindow(old);
+  if (focused) ::SetFocus(MemoOut);
 }
 
 void TForm1::CreateStatusBar(HINSTANCE instance) {

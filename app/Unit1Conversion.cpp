@@ -57,11 +57,12 @@ void TForm1::MemoOutChange() {
   }
   ScopedAssignment correcting(correctingOutput_, true);
   MemoOutEditor editor(MemoOut);
-  ApplySpacingRules(editor, appending_ ? appending_->firstLine : 0);
+  // A correction is not undoable, and empties the control's undo record.
+  if (ApplySpacingRules(editor, appending_ ? appending_->firstLine : 0)) removedSelection_.reset();
 }
 
 void TForm1::ClearOutput() {
-  ::SetWindowTextA(MemoOut, "");
+  EmptyMemoOut();
   outputAppender_->Cleared();
 }
 
@@ -77,11 +78,13 @@ int TForm1::InputLineCount() {
 }
 
 bool TForm1::AskYesNo(const std::string& text, const std::string& caption) {
+  // The panels emptied at the start show so while the question waits.
+  pacedPainting_->PaintNow();
   return ::MessageBoxA(handle_, text.c_str(), caption.c_str(), MB_YESNO) == IDYES;
 }
 
 void TForm1::Repaint() {
-  if (!pacedPainting_->PaintWhenDue()) return;
+  if (!pacedPainting_->PaintPanelChanges()) return;
   ::RedrawWindow(handle_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
@@ -100,19 +103,21 @@ void TForm1::AppendOutputLine(const std::string& line) {
       appending_, AppendedLine{outputAppender_->LastLineIndex(), endKnown ? &line : nullptr});
   pacedPainting_->LineComing();
   outputAppender_->Append(line);
-  pacedPainting_->PaintWhenDue();
 }
 
 void TForm1::ProcessMessages() {
   blankLineText_.reset();
-  if (!pacedPainting_->EditorHeld()) {
+  // The pass has set the percentage of the line just appended: a paint now shows the two
+  // together.
+  pacedPainting_->PaintWhenDue();
+  if (!pacedPainting_->Held()) {
     ProcessPendingMessages(handle_, shortcuts_.get());
     return;
   }
-  // Showing the held editor costs more than asking whether anything waits: it is shown only
-  // when something does, so that a click or a key reaches it as ever.
+  // Showing the held controls costs more than asking whether anything waits: they are shown
+  // only when something does, so that a click or a key reaches them as ever.
   if (!HIWORD(::GetQueueStatus(QS_ALLINPUT))) return;
-  ShownEditor shown(*pacedPainting_);
+  ShownControls shown(*pacedPainting_);
   ProcessPendingMessages(handle_, shortcuts_.get());
 }
 

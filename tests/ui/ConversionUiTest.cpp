@@ -86,6 +86,17 @@ TEST_F(ConversionUi, ConvertingAgainGivesTheSameTextAndSpacingFollowsTheBox) {
   ASSERT_TRUE(WaitUntil([&] { return program.Text(kMemoOut) == first; }));
 }
 
+TEST_F(ConversionUi, ConvertingAShortTextAfterALongOneGivesTheShortTextsGiantText) {
+  program.SetText(kMemoIn, Lines(120, "aいaい"));
+  PressKey(VK_F5);
+  ASSERT_TRUE(ProgressReaches("100%"));
+  program.SetText(kMemoIn, "aい");
+  PressKey(VK_F5);
+  ASSERT_TRUE(WaitUntil([&] { return program.Text(kMemoOut) == kGiantAI; }))
+      << program.Text(kMemoOut).substr(0, 200);
+  EXPECT_EQ(program.StatusPanel(0), "100%");
+}
+
 TEST_F(ConversionUi, TabFromTheInputEditorEntersTheConvertButtonAndConverts) {
   TypeText("a");
   ASSERT_TRUE(MemoInHolds("a"));
@@ -152,6 +163,34 @@ TEST_F(ConversionUi, ConvertIsNotStartedAgainWhileItRuns) {
   EXPECT_EQ(program.Text(kMemoOut), expected);
 }
 
+// Painting is paced during a long fill, but the first panel always shows the percentage of the
+// last line appended: read at any moment, it matches the lines the editor holds then.
+TEST_F(ConversionUi, TheProgressPanelKeepsUpWithTheLinesInTheEditor) {
+  program.SetText(kBlankLine, "10");
+  program.SetText(kMemoIn, Lines(120, "a"));
+  const int outputLines = 120 * 13;
+  // The editor counts an empty last line: after line r (from 0) it reports r + 2 lines.
+  const auto appended = [&] {
+    return static_cast<int>(::SendMessageA(program.control(kMemoOut), EM_GETLINECOUNT, 0, 0)) - 2;
+  };
+  PressKey(VK_F5);
+  int samples = 0;
+  for (int look = 0; look < 2000 && samples < 20; ++look) {
+    const int before = appended();
+    const std::string panel = program.StatusPanel(0);
+    const int after = appended();
+    if (panel == "100%") break;
+    if (panel.find('.') == std::string::npos || before < 0) continue;
+    const double percent = std::stod(panel);
+    // One line of slack: a read may fall on either side of an append.
+    EXPECT_GE(percent + 0.05, (before - 1) * 100.0 / outputLines) << before << " " << panel;
+    EXPECT_LE(percent - 0.05, after * 100.0 / outputLines) << after << " " << panel;
+    ++samples;
+  }
+  EXPECT_GE(samples, 5);
+  EXPECT_TRUE(ProgressReaches("100%"));
+}
+
 TEST_F(ConversionUi, ClosingTheWindowWhileConvertingEndsTheProgram) {
   program.SetText(kBlankLine, "10");
   program.SetText(kMemoIn, Lines(120, "a"));
@@ -162,11 +201,19 @@ TEST_F(ConversionUi, ClosingTheWindowWhileConvertingEndsTheProgram) {
 }
 
 TEST_F(ConversionUi, AnsweringNoToTheQuestionAboutALongInputLeavesEverythingEmpty) {
+  // An earlier pass leaves both panels written.
+  program.SetText(kMemoIn, "X");
+  PressKey(VK_F5);
+  ASSERT_TRUE(ProgressReaches("100%"));
+  ASSERT_NE(program.StatusPanel(1), "");
   program.SetText(kMemoOut, "old text\r\n");
   program.SetText(kMemoIn, Lines(121, "a"));
   PressKey(VK_F5);
   const auto box = WaitForMessageBox(program.processId());
   ASSERT_TRUE(box.has_value());
+  // Emptied before the question is asked, not only once it is answered.
+  EXPECT_EQ(program.StatusPanel(0), "");
+  EXPECT_EQ(program.StatusPanel(1), "");
   EXPECT_EQ(box->caption, "|!|(!ﾟ ヮﾟﾉ!.");
   EXPECT_EQ(box->text,
             "テキストが多いと変換に時間がかかるかもしれませんよ？\n続けてみますか？　みませんか？");

@@ -62,6 +62,33 @@ TEST_F(EditingUi, TextPastedIntoTheOutputEditorLosesItsRunsOfSpaces) {
   ASSERT_TRUE(Holds(kMemoOut, "a b\r\nc d\r\n　 x"));
 }
 
+// A selection of many lines of giant text is removed by the program rather than by the control
+// (which would take minutes for thousands): the user sees the same, and Ctrl+Z brings it back.
+TEST_F(EditingUi, DeletingOrTypingOverAllOfALongOutputIsUndoneByCtrlZ) {
+  std::string giant;
+  for (int i = 0; i < 300; ++i) giant += "　■■　■　■\r\n■　■　■　■\r\n";
+  program.SetText(kMemoOut, giant);
+  ASSERT_NO_FATAL_FAILURE(ClickInto(kMemoOut));
+  PressKey('A', {VK_CONTROL});
+  PressKey(VK_DELETE);
+  ASSERT_TRUE(Holds(kMemoOut, ""));
+  PressKey('Z', {VK_CONTROL});
+  ASSERT_TRUE(Holds(kMemoOut, giant));
+  EXPECT_EQ(program.FocusedControl(), program.control(kMemoOut));
+
+  // Typed over, all but the first line: the typed character stands where the selection began,
+  // and undoing goes back through the typing to the text.
+  const auto secondLine = ::SendMessageA(program.control(kMemoOut), EM_LINEINDEX, 1, 0);
+  program.Select(kMemoOut, static_cast<int>(secondLine), -1);
+  TypeText("x");
+  const std::string firstLine = "　■■　■　■\r\n";
+  ASSERT_TRUE(Holds(kMemoOut, firstLine + "x")) << program.Text(kMemoOut).substr(0, 80);
+  PressKey('Z', {VK_CONTROL});
+  ASSERT_TRUE(Holds(kMemoOut, firstLine));
+  PressKey('Z', {VK_CONTROL});
+  EXPECT_TRUE(Holds(kMemoOut, giant));
+}
+
 TEST_F(EditingUi, PasteWithTheFocusInTheSpacingBoxGoesToTheEditorLastEntered) {
   PutOnClipboard("xyz");
   ASSERT_NO_FATAL_FAILURE(ClickInto(kMemoOut));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/EditorText.h"
+#include "app/LargeSelection.h"
 #include "app/ProgramFolder.h"
 #include "app/StandardErrorText.h"
 #include "app/WindowLayout.h"
@@ -100,6 +101,35 @@ TEST(ProgramFolderOf, ASecondByte0x5CIsNoBackslash) {
   EXPECT_EQ(ProgramFolderOf("C:\\ソフト\\tarumo2.exe", text), "C:\\ソフト\\");
   EXPECT_EQ(ProgramFolderOf("C:\\x\\ソ.exe", text), "C:\\x\\");
   EXPECT_EQ(ProgramFolderOf("C:\\表\\ソ", text), "C:\\表\\");
+}
+
+TEST(EditorText, ByteOffsetsCountDoubleByteCharactersAsOneAndLinesByTheirBreaks) {
+  const std::string text = "a■b\r\n■■\r\nc";
+  EXPECT_EQ(ByteOffsetOf(text, 0, 0), 0u);
+  EXPECT_EQ(ByteOffsetOf(text, 0, 2), 3u);  // after a and ■
+  EXPECT_EQ(ByteOffsetOf(text, 1, 0), 6u);
+  EXPECT_EQ(ByteOffsetOf(text, 1, 1), 8u);
+  EXPECT_EQ(ByteOffsetOf(text, 2, 1), 13u);
+  EXPECT_EQ(ByteOffsetOf(text, 3, 0), text.size());  // past the last line
+  EXPECT_EQ(ByteOffsetOf(text, 0, 9), 4u);           // at the end of its line
+  EXPECT_EQ(ByteOffsetOf(text, 2, 9), text.size());
+}
+
+TEST(LargeSelection, TheWholeOfALongTextIsRemovedByAFreshControl) {
+  EXPECT_TRUE(RemoveByFreshControl({0, 7999, 0}));
+  EXPECT_TRUE(RemoveByFreshControl({0, 999, 0}));
+  // Most of a long text, the start kept.
+  EXPECT_TRUE(RemoveByFreshControl({1000, 7999, 1000}));
+}
+
+TEST(LargeSelection, AFewLinesOrAShortTextStayWithTheControl) {
+  EXPECT_FALSE(RemoveByFreshControl({0, 0, 0}));
+  EXPECT_FALSE(RemoveByFreshControl({7990, 7999, 7990}));  // ten lines at the end of 8,000
+  EXPECT_FALSE(RemoveByFreshControl({0, 99, 0}));          // all of 100 lines
+  // A hundred lines near the end of 8,000: the control is quicker than setting the rest.
+  EXPECT_FALSE(RemoveByFreshControl({7000, 7099, 7900}));
+  // Eight hundred there are not.
+  EXPECT_TRUE(RemoveByFreshControl({7000, 7799, 7200}));
 }
 
 }  // namespace
