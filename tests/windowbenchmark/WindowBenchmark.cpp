@@ -8,7 +8,10 @@
 // given; the time runs from the conversion's start (after the question above 120 lines is
 // answered) to "100%" in the first panel. Then the program is started once more and the same
 // final text set into its output editor with one WM_SETTEXT, sent and timed inside the program:
-// the yardstick of what the control itself needs (the change handler's spacing rules included).
+// the yardstick of what the control itself needs (the change handler's spacing rules included),
+// and once more into a control that held a part of the text and was emptied (warm).
+// After the longest text, the program converts 10 lines, and deletes the whole output in the
+// editor (select all, Delete).
 // The peak memory of both programs is reported beside the times. Last, the start-up:
 // process start to main window shown, against the smallest window program. Every figure is the
 // median of three runs.
@@ -49,6 +52,13 @@ double SecondsSince(Clock::time_point start) {
   return static_cast<double>(Clock::now() - start) / static_cast<double>(frequency.QuadPart);
 }
 
+// The first `count` lines of `text`, each ending in CR LF.
+std::string FirstLines(const std::string& text, int count) {
+  std::size_t end = 0;
+  for (int i = 0; i < count && end != std::string::npos; ++i) end = text.find('\n', end + 1);
+  return end == std::string::npos ? text : text.substr(0, end + 1);
+}
+
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   return values[values.size() / 2];
@@ -78,8 +88,11 @@ std::string Input(int lines) {
 struct Fill {
   int outputLines = 0;
   double convert = 0;  // F5 to "100%"
-  double setText = 0;  // one WM_SETTEXT of the final text
-  bool same = false;   // the WM_SETTEXT gave back the same text
+  double setText = 0;  // one WM_SETTEXT of the final text into a fresh program
+  // The same into a control that held a part of the text and was emptied: the fonts and the
+  // control's script tables are ready then, as they are for a second conversion.
+  double warmSetText = 0;
+  bool same = false;  // the WM_SETTEXT gave back the same text
   double convertPeakMegabytes = 0;
   double setTextPeakMegabytes = 0;
 };
@@ -154,7 +167,71 @@ Fill MeasureFill(const std::string& folder, int lines) {
   fill.setTextPeakMegabytes = program.PeakMegabytes();
   fill.same = program.Text(CommandId::kMemoOut) == result;
   program.Close();
+
+  ProgramUnderTest warm(folder);
+  warm.Start();
+  warm.WaitForIdle();
+  SetTextInProcess(warm, CommandId::kMemoOut, FirstLines(result, 100));
+  SetTextInProcess(warm, CommandId::kMemoOut, "");
+  fill.warmSetText = SetTextInProcess(warm, CommandId::kMemoOut, result);
+  warm.Close();
   return fill;
+}
+
+// Converts `lines` input lines and waits for the end, answering the question above 120 lines.
+void Convert(const ProgramUnderTest& program, int lines) {
+  program.SetText(CommandId::kMemoIn, Input(lines));
+  ::PostMessageA(program.window(), WM_COMMAND, ToWord(CommandId::kTrance), 0);
+  if (lines > 120) {
+    const auto question = WaitForMessageBox(program.processId());
+    if (question) Answer(*question, IDYES);
+  }
+}
+
+int OutputLineCount(const ProgramUnderTest& program) {
+  return static_cast<int>(
+      ::SendMessageA(program.control(CommandId::kMemoOut), EM_GETLINECOUNT, 0, 0));
+}
+
+// After the giant text of `longer` lines: F5 on 10 lines, to "100%" with their output alone in
+// the editor; and, once the long text is back, the whole output selected and Delete pressed in
+// the editor, to an empty editor.
+struct Again {
+  double convert = 0;
+  double deleteAll = 0;
+};
+
+Again MeasureAgain(const std::string& folder, int longer) {
+  Again again;
+  ProgramUnderTest program(folder);
+  program.Start();
+  program.SetText(CommandId::kBlankLine, "1");
+  program.WaitForIdle();
+  Convert(program, longer);
+  WaitForDone(program);
+
+  const auto start = Clock::now();
+  Convert(program, 10);
+  // The first panel reads "100%" from the long text until the new pass empties it.
+  while (OutputLineCount(program) > 41 || program.StatusPanel(0) != "100%") ::Sleep(10);
+  again.convert = SecondsSince(start);
+
+  Convert(program, longer);
+  WaitForDone(program);
+  program.WaitForIdle();
+  const HWND memoOut = program.control(CommandId::kMemoOut);
+  program.Select(CommandId::kMemoOut, 0, -1);
+  const auto deleting = Clock::now();
+  ::PostMessageA(memoOut, WM_KEYDOWN, VK_DELETE, 0);
+  ::PostMessageA(memoOut, WM_KEYUP, VK_DELETE, 0xC0000001);
+  // The length is asked with a message that waits for the program to be done with the key.
+  DWORD_PTR length = 1;
+  while (length != 0) {
+    ::SendMessageTimeoutA(memoOut, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 600000, &length);
+  }
+  again.deleteAll = SecondsSince(deleting);
+  program.Close();
+  return again;
 }
 
 // Process start to the window of class `windowClass` shown.
@@ -195,24 +272,41 @@ int main(int argc, char** argv) {
   for (int i = 3; i < argc; ++i) counts.push_back(std::atoi(argv[i]));
   if (counts.empty()) counts = {100, 1000, 2000};
 
-  std::printf("%-12s %-13s %-16s %-16s %-7s %s\n", "input lines", "output lines",
-              "F5 to 100% (s)", "WM_SETTEXT (s)", "ratio", "peak MB (F5, WM_SETTEXT)");
+  std::printf("%-12s %-13s %-16s %-16s %-7s %-20s %-7s %s\n", "input lines", "output lines",
+              "F5 to 100% (s)", "WM_SETTEXT (s)", "ratio", "warm WM_SETTEXT (s)", "ratio",
+              "peak MB (F5, WM_SETTEXT)");
   for (int lines : counts) {
-    std::vector<double> convert, setText, convertPeak, setTextPeak;
+    std::vector<double> convert, setText, warmSetText, convertPeak, setTextPeak;
     Fill fill;
     for (int run = 0; run < kRuns; ++run) {
       fill = MeasureFill(folder, lines);
       if (!fill.same) std::fprintf(stderr, "WM_SETTEXT did not give the same text back\n");
       convert.push_back(fill.convert);
       setText.push_back(fill.setText);
+      warmSetText.push_back(fill.warmSetText);
       convertPeak.push_back(fill.convertPeakMegabytes);
       setTextPeak.push_back(fill.setTextPeakMegabytes);
     }
-    std::printf("%-12d %-13d %-16.3f %-16.3f %-7.2f %.0f, %.0f\n", lines, fill.outputLines,
-                Median(convert), Median(setText), Median(convert) / Median(setText),
-                Median(convertPeak), Median(setTextPeak));
+    std::printf("%-12d %-13d %-16.3f %-16.3f %-7.2f %-20.3f %-7.2f %.0f, %.0f\n", lines,
+                fill.outputLines, Median(convert), Median(setText),
+                Median(convert) / Median(setText), Median(warmSetText),
+                Median(convert) / Median(warmSetText), Median(convertPeak), Median(setTextPeak));
     std::fflush(stdout);
   }
+
+  // Converting again after the longest text, and deleting all of its output.
+  const int longest = *std::max_element(counts.begin(), counts.end());
+  std::vector<double> convertAgain, deleteAll;
+  for (int run = 0; run < kRuns; ++run) {
+    const Again again = MeasureAgain(folder, longest);
+    convertAgain.push_back(again.convert);
+    deleteAll.push_back(again.deleteAll);
+  }
+  std::printf(
+      "after %d lines: F5 on 10 lines to 100%% %.3f s; select all and Delete in the "
+      "output editor %.3f s\n",
+      longest, Median(convertAgain), Median(deleteAll));
+  std::fflush(stdout);
 
   std::vector<double> program, minimal;
   for (int run = 0; run < 2 * kRuns - 1; ++run) {  // alternating, five each
