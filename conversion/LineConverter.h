@@ -1,6 +1,7 @@
 // One input line made into its row set: folded to full width, cut into character keys, and
 // every key's glyph rows set side by side. The conversion pass and the command-line converter
-// both convert their lines here.
+// both convert their lines here; a line to be broken to a width is taken as its characters,
+// every glyph measured in the reader's font once, as it is read.
 #pragma once
 
 #include <functional>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "conversion/GlyphFiles.h"
+#include "conversion/LineCharacter.h"
 #include "platform/FileSystem.h"
 #include "platform/TextServices.h"
 
@@ -43,13 +45,21 @@ class LineConverter {
   // life: a converter lives for one pass. Raises the errors of ReadGlyphRows.
   void Convert(std::string_view line, GlyphRows& rows, std::vector<std::string>& missing);
 
+  // `line` folded and cut into its characters, each with its glyph, looked up as Convert looks
+  // it up; the key of every character without a glyph is added to `missing`. The characters'
+  // texts lie in the converter's copy of the folded line: they hold until the next call.
+  const std::vector<LineCharacter>& Characters(std::string_view line,
+                                               std::vector<std::string>& missing);
+
  private:
-  const std::optional<GlyphRows>& Glyph(std::string_view key);
+  const Glyph* Find(std::string_view key);
 
   const GlyphLibrary& library_;
   GlyphRowEncoder encode_;
   // Looked-up glyphs by key: the empty key, then lone lead bytes, then double-byte keys.
-  std::vector<std::unique_ptr<const std::optional<GlyphRows>>> glyphs_;
+  std::vector<std::unique_ptr<const std::optional<Glyph>>> glyphs_;
+  std::string folded_;
+  std::vector<LineCharacter> characters_;
 };
 
 }  // namespace tarumo
