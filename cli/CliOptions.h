@@ -1,6 +1,7 @@
 // The command line of tarumo2-cli.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,7 +15,10 @@ struct ConvertOptions {
   std::string blankLine = "1";             // read by the pass like the window's box
   Encoding encoding = Encoding::kUtf8;
   bool crlf = false;
-  bool page = false;  // the browser preview page of the giant text instead of the text
+  bool page = false;           // the browser preview page of the giant text instead of the text
+  int width = 0;               // no row set wider than this many dots; 0 for no limit
+  std::int64_t postBytes = 0;  // cut into posts of at most this many bytes; 0 for no limit
+  std::int64_t postLines = 0;  // and of at most this many lines; 0 for no limit
   std::optional<std::string> inputFile;  // standard input when not given
 };
 
@@ -25,6 +29,9 @@ struct ParsedCommandLine {
 };
 
 ParsedCommandLine ParseConvertCommandLine(const std::vector<std::string>& arguments);
+
+// The value of a --width, --post-bytes or --post-lines: a decimal number from 1 to a billion.
+std::optional<std::int64_t> ParseLimit(const std::string& value);
 
 extern const char* const kUsage;
 

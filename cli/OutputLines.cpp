@@ -32,6 +32,14 @@ void OutputLines::Line(const std::string& line) {
   }
 }
 
+void OutputLines::PostBreak() {
+  if (page_) {
+    Append(PreviewPagePostBreak(), kPageLineEnd);
+  } else {
+    Append("\f", lineEnd_);
+  }
+}
+
 void OutputLines::Flush() {
   out_.write(gathered_.data(), static_cast<std::streamsize>(gathered_.size()));
   gathered_.clear();

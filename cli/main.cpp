@@ -11,6 +11,7 @@
 #include "cli/ConvertCommand.h"
 #include "cli/CoverageCommand.h"
 #include "cli/GlyphFolder.h"
+#include "cli/TextCodec.h"
 
 namespace {
 
@@ -57,12 +58,14 @@ int Run(const std::vector<std::string>& arguments) {
   }
 
   const ParsedCommandLine parsed = ParseConvertCommandLine(arguments);
+  // The usage shows the marks of --width: it is written in the chosen encoding.
+  const std::string usage = EncodeOutput(kUsage, parsed.options.encoding);
   if (parsed.help) {
-    std::cout << kUsage;
+    std::cout << usage;
     return 0;
   }
   if (!parsed.error.empty()) {
-    std::cerr << kProgram << parsed.error << "\n\n" << kUsage;
+    std::cerr << kProgram << parsed.error << "\n\n" << usage;
     return 2;
   }
   return Convert(parsed.options);

@@ -10,6 +10,7 @@ constexpr const char* kHead[] = {
 };
 constexpr const char* kClosing = "</body></html>";
 constexpr const char* kLineEnd = "<br>";
+constexpr const char* kPostBreak = "<hr>";
 
 }  // namespace
 
@@ -23,6 +24,10 @@ std::string PreviewPageLine(const std::string& giantLine) {
 
 std::string PreviewPageClosing() {
   return kClosing;
+}
+
+std::string PreviewPagePostBreak() {
+  return kPostBreak;
 }
 
 std::vector<std::string> PreviewPageLines(const std::vector<std::string>& giantLines) {

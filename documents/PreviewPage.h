@@ -19,4 +19,7 @@ std::vector<std::string> PreviewPageHead();
 std::string PreviewPageLine(const std::string& giantLine);
 std::string PreviewPageClosing();
 
+// The page's line between two posts of a giant text cut into posts: a horizontal rule.
+std::string PreviewPagePostBreak();
+
 }  // namespace tarumo

@@ -98,6 +98,8 @@ TEST(Cli, BadUsageExitsWithTwo) {
   EXPECT_EQ(RunCli("--encoding latin1", "").status, 2);
   EXPECT_EQ(RunCli("--frobnicate", "").status, 2);
   EXPECT_EQ(RunCli("--blank", "").status, 2);
+  EXPECT_EQ(RunCli("--width 0", "").status, 2);
+  EXPECT_EQ(RunCli("--post-bytes 2k", "").status, 2);
   const CliRun help = RunCli("--help", "");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("--encoding"), std::string::npos);
@@ -164,6 +166,45 @@ TEST(Cli, OutputLinesObeyTheSpacingRules) {
   const CliRun run = RunCli("--blank 0", "\xE3\x81\x82\n", library.path().string());
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, "xy\ny z\n \n");
+}
+
+// In the fixture library あ is 48 dots wide (its widest row) and い 43, and every row of theirs
+// takes 6 bytes in Shift-JIS.
+TEST(Cli, WidthBreaksALineIntoRowSetsEachWithItsSpacingLines) {
+  const std::string apart = RunCli("--blank 2", Utf8(u8"あい\nあい\nあ\n")).out;
+  EXPECT_EQ(RunCli("--blank 2 --width 100", Utf8(u8"あいあいあ\n")).out, apart);
+  // The blank at a break is dropped; one that fits stays in its row set.
+  EXPECT_EQ(RunCli("--blank 2 --width 100", Utf8(u8"あい　あい あ\n")).out, apart);
+  EXPECT_EQ(RunCli("--width 200", Utf8(u8"あい あ\n")).out, RunCli("", Utf8(u8"あい あ\n")).out);
+}
+
+TEST(Cli, PostsAreApartByAFormFeedLineAndSummedUpOnTheLastLineOfStandardError) {
+  // Two row sets and their spacing line make 7 lines: a third goes into the next post, and
+  // the spacing line before it is dropped.
+  const CliRun run = RunCli("--post-lines 7", Utf8(u8"あ\nい\nあ\n"));
+  EXPECT_EQ(run.status, 0);
+  const std::string first = RunCli("", Utf8(u8"あ\nい\n")).out;
+  EXPECT_EQ(run.out,
+            first.substr(0, first.size() - 1) + "\f\n" + RunCli("--blank 0", Utf8(u8"あ\n")).out);
+  EXPECT_EQ(run.err, "2 posts (bytes/lines): 48/7 22/3\n");
+  // 48 bytes hold the same two; on the page a rule stands between the posts. A line without
+  // a glyph is a row set of three empty rows.
+  const CliRun page = RunCli("--page --post-bytes 48", Utf8(u8"あ\nい\nあ\nX\n"));
+  EXPECT_EQ(page.status, 0);
+  EXPECT_NE(page.out.find("<br>\r\n<hr>\r\n"), std::string::npos);
+  EXPECT_EQ(page.out.find('\f'), std::string::npos);
+  EXPECT_EQ(page.err,
+            Utf8(u8"[ ﾟдﾟ]＜『Ｘ』が変換できません！！\n") + "2 posts (bytes/lines): 48/7 30/7\n");
+}
+
+TEST(Cli, ARowSetOverThePostLimitStopsTheConversionAtItsLine) {
+  const CliRun run = RunCli("--post-bytes 30", Utf8(u8"あ\nあああ\nい\n"));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, RunCli("--blank 0", Utf8(u8"あ\n")).out);
+  EXPECT_EQ(run.err,
+            "tarumo2-cli: line 2: a row set of 58 bytes and 3 lines is over the limit of a post "
+            "(30 bytes); --width PX breaks it into narrower row sets\n");
+  EXPECT_EQ(RunCli("--post-bytes 30 --width 50", Utf8(u8"あ\nあああ\nい\n")).status, 0);
 }
 
 TEST(Cli, CoverageTellsTheShareOfCharactersWithAGlyphAndTheMostMissing) {
