@@ -7,6 +7,7 @@ const char* const kUsage =
     "                   [--width PX] [--post-bytes N] [--post-lines M] [FILE]\n"
     "       tarumo2-cli check-glyphs [--coverage] [DIR]\n"
     "       tarumo2-cli coverage [--glyphs DIR] [--encoding E] [--top N] [FILE]\n"
+    "       tarumo2-cli measure [--encoding E] [--post-bytes N] [--post-lines M] [FILE]\n"
     "\n"
     "Turns every line of FILE (or of standard input) into giant text: three rows of glyph\n"
     "pictures, then N empty spacing lines, written to standard output. Runs of half-width\n"
@@ -56,7 +57,13 @@ const char* const kUsage =
     "\n"
     "coverage reads a text (FILE or standard input, in the encoding E) and tells which share\n"
     "of its non-blank characters, and of its Japanese ones, the glyph library can draw, and\n"
-    "the N characters (default 20) most often without a glyph.\n";
+    "the N characters (default 20) most often without a glyph.\n"
+    "\n"
+    "measure reads a giant text already made (FILE or standard input) and tells its widest\n"
+    "row set in dots and, with --post-bytes or --post-lines, how many posts it needs. Empty\n"
+    "lines (or lines of half-width spaces, tabs or form feeds) separate blocks; a block is\n"
+    "read as row sets of three lines each, top to bottom, and one or two lines left at its\n"
+    "end as a shorter row set. Exit status 1 when a row set alone is over a post's limit.\n";
 
 std::optional<std::int64_t> ParseLimit(const std::string& value) {
   if (value.empty() || value.size() > 10 || value.find_first_not_of("0123456789") != value.npos) {

@@ -11,6 +11,7 @@
 #include "cli/ConvertCommand.h"
 #include "cli/CoverageCommand.h"
 #include "cli/GlyphFolder.h"
+#include "cli/MeasureCommand.h"
 #include "cli/TextCodec.h"
 
 namespace {
@@ -55,6 +56,10 @@ int Run(const std::vector<std::string>& arguments) {
   }
   if (!arguments.empty() && arguments[0] == "coverage") {
     return RunCoverage({arguments.begin() + 1, arguments.end()}, std::cin, std::cout, std::cerr);
+  }
+
+  if (!arguments.empty() && arguments[0] == "measure") {
+    return RunMeasure({arguments.begin() + 1, arguments.end()}, std::cin, std::cout, std::cerr);
   }
 
   const ParsedCommandLine parsed = ParseConvertCommandLine(arguments);

@@ -207,6 +207,20 @@ TEST(Cli, ARowSetOverThePostLimitStopsTheConversionAtItsLine) {
   EXPECT_EQ(RunCli("--post-bytes 30 --width 50", Utf8(u8"あ\nあああ\nい\n")).status, 0);
 }
 
+TEST(Cli, MeasureFindsTheRowSetsOfAGiantTextAndThePostsItNeeds) {
+  const std::string spaced = RunCli("", Utf8(u8"あ\nあい\nあ\n")).out;
+  const CliRun run = RunCliCommand("measure --post-lines 7", spaced);
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "row sets: 3\nwidest row set: 91 dots, from line 5\nposts: 2 of at most 7 lines\n");
+  // Without spacing lines, a block holds row sets of three lines; what is left is shorter.
+  const std::string joined = RunCli("--blank 0", Utf8(u8"あ\nあい\n")).out + "x\n";
+  EXPECT_EQ(RunCliCommand("measure", joined).out,
+            "row sets: 3 (1 of fewer than three lines)\nwidest row set: 91 dots, from line 4\n");
+  EXPECT_EQ(RunCliCommand("measure --post-bytes 40", spaced + spaced).status, 0);
+  EXPECT_EQ(RunCliCommand("measure --post-bytes 39", spaced).status, 1);
+}
+
 TEST(Cli, CoverageTellsTheShareOfCharactersWithAGlyphAndTheMostMissing) {
   // ａ, あ, い and １ have glyphs in the fixture library; う twice and ＠ do not.
   const CliRun run = RunCliCommand(std::string("coverage --glyphs ") + TARUMO_FIXTURE_GLYPHS,
