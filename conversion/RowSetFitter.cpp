@@ -34,9 +34,11 @@ const std::vector<CharacterRange>& RowSetFitter::Fit(std::span<const LineCharact
   for (std::size_t p = 1; p <= n; ++p) {
     const std::size_t end = rowEnd_[p];
     const std::size_t next = nextStart_[p];
-    // rowEnd_ is 0 when only blanks lie before the break: the line's leading blanks.
-    const bool allowed = next == n || ((end == 0 || !IsOpeningMark(characters[end - 1].text)) &&
-                                       !IsClosingMark(characters[next].text));
+    // rowEnd_ is 0 when only the line's leading blanks lie before the break: a closing mark
+    // after them closes nothing in the row set before.
+    const bool allowed =
+        next == n || end == 0 ||
+        (!IsOpeningMark(characters[end - 1].text) && !IsClosingMark(characters[next].text));
     const bool preferred = end > 0 && (next > end || IsPhraseEnd(characters[end - 1].text));
     lastAllowed_[p] = allowed ? p : lastAllowed_[p - 1];
     lastPreferred_[p] = allowed && preferred ? p : lastPreferred_[p - 1];

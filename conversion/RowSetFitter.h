@@ -3,8 +3,9 @@
 // Each row set takes as many characters as fit. A break after a blank or after 、。，．！？ is
 // taken instead when there is one in the last third of what fits; no row set begins with a
 // closing mark or ends with an opening one while a break elsewhere in what fits avoids it.
-// Blanks at a break belong to neither row set: they are dropped. A character wider than the
-// width on its own stands alone, and a character without a glyph takes no width.
+// Blanks at a break belong to neither row set: they are dropped; the line's leading blanks
+// that do not fit are a row set of their own. A character wider than the width on its own
+// stands alone, and a character without a glyph takes no width.
 #pragma once
 
 #include <cstddef>

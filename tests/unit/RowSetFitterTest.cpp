@@ -76,8 +76,10 @@ TEST(RowSetFitter, BlanksAtABreakAreDropped) {
   EXPECT_EQ(Fit("あいうえ  おか", 40), (Rows{"あいうえ", "おか"}));
   // Blanks that fit at the start or the end of the line are no break.
   EXPECT_EQ(Fit("　あい　", 40), Rows{"　あい　"});
-  // A line of blanks keeps what fits of them.
+  // A line of blanks keeps what fits of them; leading blanks wider than the width are a row
+  // set of their own, and a closing mark after them closes nothing.
   EXPECT_EQ(Fit("　　　　　　　", 40), Rows{"　　　　"});
+  EXPECT_EQ(Fit("　　　　　。か", 40), (Rows{"　　　　", "。か"}));
 }
 
 }  // namespace
