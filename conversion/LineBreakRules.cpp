@@ -6,8 +6,6 @@
 namespace tarumo {
 namespace {
 
-enum : std::uint8_t { kClosing = 1, kOpening = 2, kPhraseEnd = 4 };
-
 // The marks of each class, two bytes of code page 932 each.
 constexpr std::string_view kClosingMarks =
     "、。，．）」』】〕！？ー゛゜ぁぃぅぇぉっゃゅょァィゥェォッャュョ";
@@ -18,8 +16,9 @@ unsigned CodeOf(std::string_view character) {
   return static_cast<unsigned char>(character[0]) << 8 | static_cast<unsigned char>(character[1]);
 }
 
-// The classes of every double-byte code, looked up once per break the fitter weighs.
-std::uint8_t ClassesOf(std::string_view character) {
+}  // namespace
+
+std::uint8_t BreakClassesOf(std::string_view character) {
   static const auto table = [] {
     std::array<std::uint8_t, 1 << 16> classes{};
     const auto mark = [&](std::string_view marks, std::uint8_t bit) {
@@ -27,30 +26,30 @@ std::uint8_t ClassesOf(std::string_view character) {
         classes[CodeOf(marks.substr(at, 2))] |= bit;
       }
     };
-    mark(kClosingMarks, kClosing);
-    mark(kOpeningMarks, kOpening);
+    mark("　", kBlank);
+    mark(kClosingMarks, kClosingMark);
+    mark(kOpeningMarks, kOpeningMark);
     mark(kPhraseEnds, kPhraseEnd);
     return classes;
   }();
-  return character.size() == 2 ? table[CodeOf(character)] : 0;
+  if (character.size() == 2) return table[CodeOf(character)];
+  return character == " " ? kBlank : 0;
 }
 
-}  // namespace
-
 bool IsBlank(std::string_view character) {
-  return character == " " || character == "　";
+  return BreakClassesOf(character) & kBlank;
 }
 
 bool IsClosingMark(std::string_view character) {
-  return ClassesOf(character) & kClosing;
+  return BreakClassesOf(character) & kClosingMark;
 }
 
 bool IsOpeningMark(std::string_view character) {
-  return ClassesOf(character) & kOpening;
+  return BreakClassesOf(character) & kOpeningMark;
 }
 
 bool IsPhraseEnd(std::string_view character) {
-  return ClassesOf(character) & kPhraseEnd;
+  return BreakClassesOf(character) & kPhraseEnd;
 }
 
 }  // namespace tarumo

@@ -14,6 +14,7 @@ const std::vector<CharacterRange>& RowSetFitter::Fit(std::span<const LineCharact
     return ranges_;
   }
 
+  classes_.resize(n);
   widthBefore_.resize(n + 1);
   rowEnd_.resize(n + 1);
   nextStart_.resize(n + 1);
@@ -22,24 +23,27 @@ const std::vector<CharacterRange>& RowSetFitter::Fit(std::span<const LineCharact
   widthBefore_[0] = 0;
   rowEnd_[0] = 0;
   for (std::size_t p = 1; p <= n; ++p) {
+    classes_[p - 1] = BreakClassesOf(characters[p - 1].text);
     widthBefore_[p] = widthBefore_[p - 1] + characters[p - 1].width;
-    rowEnd_[p] = IsBlank(characters[p - 1].text) ? rowEnd_[p - 1] : p;
+    rowEnd_[p] = classes_[p - 1] & kBlank ? rowEnd_[p - 1] : p;
+  }
+  if (widthBefore_[n] <= maxWidth_) {  // the line fits: nothing to weigh
+    ranges_.push_back({0, n});
+    return ranges_;
   }
   nextStart_[n] = n;
-  for (std::size_t p = n; p-- > 0;) {
-    nextStart_[p] = IsBlank(characters[p].text) ? nextStart_[p + 1] : p;
-  }
+  for (std::size_t p = n; p-- > 0;) nextStart_[p] = classes_[p] & kBlank ? nextStart_[p + 1] : p;
   // Position 0 stands for "none": every break lies after at least one character.
   lastAllowed_[0] = lastPreferred_[0] = 0;
   for (std::size_t p = 1; p <= n; ++p) {
     const std::size_t end = rowEnd_[p];
     const std::size_t next = nextStart_[p];
+    const std::uint8_t last = end > 0 ? classes_[end - 1] : 0;
     // rowEnd_ is 0 when only the line's leading blanks lie before the break: a closing mark
     // after them closes nothing in the row set before.
     const bool allowed =
-        next == n || end == 0 ||
-        (!IsOpeningMark(characters[end - 1].text) && !IsClosingMark(characters[next].text));
-    const bool preferred = end > 0 && (next > end || IsPhraseEnd(characters[end - 1].text));
+        next == n || end == 0 || !(last & kOpeningMark || classes_[next] & kClosingMark);
+    const bool preferred = end > 0 && (next > end || last & kPhraseEnd);
     lastAllowed_[p] = allowed ? p : lastAllowed_[p - 1];
     lastPreferred_[p] = allowed && preferred ? p : lastPreferred_[p - 1];
   }

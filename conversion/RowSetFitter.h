@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <vector>
 
@@ -37,6 +38,7 @@ class RowSetFitter {
  private:
   int maxWidth_;
   std::vector<CharacterRange> ranges_;
+  std::vector<std::uint8_t> classes_;  // of every character, as LineBreakRules gives them
   // For every break position p (before character p): the width of the characters before it,
   // where the row set before it ends and the next begins once the blanks around it are
   // dropped, and the last positions up to it where a break is allowed, and preferred.
