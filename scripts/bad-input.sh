@@ -5,7 +5,8 @@
 # and the peak memory.
 #   scripts/bad-input.sh               tarumo2-cli and the window
 #   scripts/bad-input.sh --cli         tarumo2-cli only
-#   scripts/bad-input.sh --gigabyte    also 1 GB of text through a pipe into tarumo2-cli
+#   scripts/bad-input.sh --gigabyte    also 1 GB of text through a pipe into tarumo2-cli, plain
+#                                      and with --width 360 --post-bytes 2048
 # TARUMO_WINDOW_MINUTES (default 20) bounds each conversion in the window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -84,13 +85,16 @@ for glyph in "あ NUL bytes" "い 10,000 lines" "う a folder" "え a FIFO"; do
   measure "glyph file: ${glyph#* }" "$cli" --glyphs "$library" "$work/one-character.txt"
 done
 if ((gigabyte)); then
-  status=0
-  /usr/bin/time -f '%e %M' -o "$work/time" bash -c \
-    "yes '$line' | head -n $((1024 * 1024 * 1024 / bytes_per_line)) | '$cli' --glyphs glyphs >/dev/null 2>'$work/err'" \
-    || status=$?
-  read -r seconds kilobytes < <(tail -n 1 "$work/time") || true
-  printf 'cli:    %-26s status %s; %s s, peak %d MB\n' "1 GB through a pipe" "$status" \
-    "$seconds" $((${kilobytes:-0} / 1024))
+  # Plain, and broken to a phone's width and cut into posts.
+  for options in "" "--width 360 --post-bytes 2048"; do
+    status=0
+    /usr/bin/time -f '%e %M' -o "$work/time" bash -c \
+      "yes '$line' | head -n $((1024 * 1024 * 1024 / bytes_per_line)) | '$cli' --glyphs glyphs $options >/dev/null 2>'$work/err'" \
+      || status=$?
+    read -r seconds kilobytes < <(tail -n 1 "$work/time") || true
+    printf 'cli:    %-26s status %s; %s s, peak %d MB\n' "1 GB through a pipe${options:+ $options}" \
+      "$status" "$seconds" $((${kilobytes:-0} / 1024))
+  done
 fi
 
 if ((window)); then

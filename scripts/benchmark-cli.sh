@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Times tarumo2-cli against figlet on the same 10,000 lines: alternating runs, medians. (Its
-# memory on 1 GB from a pipe: scripts/bad-input.sh --cli --gigabyte.)
+# Times tarumo2-cli against figlet on the same 10,000 lines, then tarumo2-cli with --width 360
+# --post-bytes 2048 against its plain conversion: alternating runs, medians. (Its memory on
+# 1 GB from a pipe: scripts/bad-input.sh --cli --gigabyte.)
 # The texts are made in build/benchmark-cli: 10,000 lines of 40 printable ASCII characters
 # (random, seed 42), and 10,000 lines of 40 characters of the Debian FAQ in Japanese (kana,
 # kanji, ASCII; some characters without a glyph), both in UTF-8.
@@ -46,16 +47,24 @@ def seconds(command, text):
     if run.returncode != 0:
         sys.exit(f"{command[0]} failed on {text} with status {run.returncode}")
     return taken
-for name in ("ascii", "japanese"):
-    text = f"{work}/{name}.txt"
-    commands = {"tarumo2-cli": [cli, "--glyphs", "glyphs"], "figlet": ["figlet"]}
+def compare(text, commands):
     times = {label: [] for label in commands}
     for run in range(17):
         for label, command in commands.items():
             taken = seconds(command, text)
             if run >= 2:
                 times[label].append(taken)
-    ours, theirs = (statistics.median(times[label]) for label in commands)
+    return [statistics.median(times[label]) for label in commands]
+plain = [cli, "--glyphs", "glyphs"]
+fitted = plain + ["--width", "360", "--post-bytes", "2048"]
+for name in ("ascii", "japanese"):
+    text = f"{work}/{name}.txt"
+    ours, theirs = compare(text, {"tarumo2-cli": plain, "figlet": ["figlet"]})
     print(f"10,000 lines of {name}: tarumo2-cli {ours * 1000:.1f} ms, figlet {theirs * 1000:.1f} ms"
           f" (medians of 15), ratio {ours / theirs:.4f}")
+for name in ("ascii", "japanese"):
+    text = f"{work}/{name}.txt"
+    cut, whole = compare(text, {"fitted": fitted, "plain": plain})
+    print(f"10,000 lines of {name}: --width 360 --post-bytes 2048 {cut * 1000:.1f} ms, plain"
+          f" {whole * 1000:.1f} ms (medians of 15), ratio {cut / whole:.3f}")
 PY
