@@ -53,6 +53,13 @@ std::vector<std::pair<std::string, std::vector<std::string>>> CoverageClasses(
         {"kanji, school year " + std::to_string(year + 1), KeysOf(kSchoolYearKanji[year], text)});
   }
   classes.push_back({"frequent kanji", KeysOf(kFrequentKanji, text)});
+  classes.push_back({"greek", Range(0x839F, 0x83D6)});
+  classes.push_back({"cyrillic", Range(0x8440, 0x8491)});
+  // The machine-dependent marks (① to ㍼, ∮, ∑ ...) and the non-kanji of the IBM extensions
+  // (ⅰ to ⅹ, Ⅰ to Ⅹ once more, ￢, ￤, ＇, ＂).
+  classes.push_back({"row 13", Concatenated(Range(0x8740, 0x879C), Range(0xFA40, 0xFA57))});
+  classes.push_back({"kanji, first level", Range(0x889F, 0x9872)});
+  classes.push_back({"kanji, second level (board)", KeysOf(kBoardKanji, text)});
   return classes;
 }
 

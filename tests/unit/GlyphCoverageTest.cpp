@@ -20,7 +20,7 @@ bool Has(const std::vector<std::string>& keys, const std::string& key) {
 TEST(CoverageClasses, AsciiIsLookedUpByItsFullWidthForms) {
   const PosixTextServices text;
   const auto classes = CoverageClasses(text);
-  ASSERT_EQ(classes.size(), 12u);
+  ASSERT_EQ(classes.size(), 17u);
   const auto& ascii = classes[0].second;
   EXPECT_EQ(ascii.size(), 95u);
   EXPECT_EQ(ascii.front(), "　");
@@ -82,6 +82,37 @@ TEST(CoverageClasses, KanjiClassesHoldWhatKanjidicGives) {
   EXPECT_TRUE(Has(frequent, "歳"));   // frequent, yet taught after the sixth year
 }
 
+TEST(CoverageClasses, BoardClassesHoldTheCodePagesLettersMarksAndKanji) {
+  const PosixTextServices text;
+  const auto classes = CoverageClasses(text);
+  const auto count = [&](std::size_t index, const std::string& name) {
+    EXPECT_EQ(classes[index].first, name);
+    return classes[index].second.size();
+  };
+  EXPECT_EQ(count(12, "greek"), 48u);
+  EXPECT_TRUE(Has(classes[12].second, "ω"));
+  EXPECT_TRUE(Has(classes[12].second, "Σ"));
+  EXPECT_EQ(count(13, "cyrillic"), 66u);
+  EXPECT_TRUE(Has(classes[13].second, "Д"));
+  EXPECT_TRUE(Has(classes[13].second, "ё"));
+  EXPECT_EQ(count(14, "row 13"), 83u + 24u);
+  EXPECT_TRUE(Has(classes[14].second, "㈱"));
+  EXPECT_TRUE(Has(classes[14].second, "\xFA\x40"));  // ⅰ, of the IBM extensions
+  EXPECT_EQ(count(15, "kanji, first level"), 2965u);
+  EXPECT_EQ(classes[15].second.front(), "亜");
+  EXPECT_EQ(classes[15].second.back(), "腕");
+  EXPECT_TRUE(Has(classes[15].second, "乙"));
+  const auto& board = classes[16].second;
+  EXPECT_EQ(count(16, "kanji, second level (board)"), 361u);
+  EXPECT_EQ(board.front(), "彡");
+  for (const std::string& kanji : board) {
+    // Every one lies in the second level, 0x989F to 0xEAA4.
+    const unsigned code =
+        static_cast<unsigned char>(kanji[0]) << 8 | static_cast<unsigned char>(kanji[1]);
+    EXPECT_TRUE(kanji.size() == 2 && code >= 0x989F && code <= 0xEAA4) << kanji;
+  }
+}
+
 TEST(FindMissingGlyphs, GlyphsAreFoundWhereTheProgramFindsThem) {
   TempFolder folder;
   folder.Write("data\\あ.txt", "1\r\n2\r\n3\r\n");
@@ -90,7 +121,7 @@ TEST(FindMissingGlyphs, GlyphsAreFoundWhereTheProgramFindsThem) {
   const PosixFileSystem files;
   const PosixTextServices text;
   const auto coverage = FindMissingGlyphs(folder.ProgramFolder(), files, text);
-  ASSERT_EQ(coverage.size(), 12u);
+  ASSERT_EQ(coverage.size(), 17u);
   EXPECT_EQ(coverage[0].characters, 95);
   EXPECT_EQ(coverage[0].missing.size(), 94u);
   EXPECT_FALSE(Has(coverage[0].missing, "ｚ"));
