@@ -10,12 +10,10 @@
 #include "cli/PostMessages.h"
 #include "cli/TextCodec.h"
 #include "common/Error.h"
-#include "conversion/ConversionPass.h"
+#include "conversion/GiantTextWriter.h"
 #include "conversion/LineConverter.h"
 #include "conversion/MissingGlyphReport.h"
 #include "conversion/PostCutter.h"
-#include "conversion/RowSetMaker.h"
-#include "conversion/SpacingRules.h"
 #include "platform/posix/Cp932.h"
 #include "platform/posix/ExecutableFolder.h"
 #include "platform/posix/PosixFileSystem.h"
@@ -30,69 +28,41 @@ constexpr const char* kProgram = "tarumo2-cli: ";
 constexpr std::size_t kMissingListBytes = 1 << 20;
 constexpr std::size_t kPostListBytes = 1 << 20;
 
-// Every line is converted and written before the next is read, as the window's pass would
-// convert it: three rows, each through the spacing rules (the lines before it obey them
-// already), then the spacing lines, whose count is read when the first line needs it. An
-// output that fails (a full disk, a closed pipe) ends the conversion; the caller reports it.
-void WriteRowSets(const ConvertOptions& options, LineConverter& converter, InputLines& input,
-                  OutputLines& output, std::ostream& out, MissingGlyphReport& missing) {
-  std::optional<int> spacingLines;
-  std::string line;
-  GlyphRows rows;
-  std::vector<std::string> missingKeys;
-  while (out && input.Next(line)) {
-    missingKeys.clear();
-    converter.Convert(line, rows, missingKeys);
-    for (const std::string& key : missingKeys) missing.Add(key);
-    if (!spacingLines) spacingLines = SpacingLines(options.blankLine);
-    for (std::string& row : rows) output.Line(ApplySpacingRulesToLine(std::move(row)));
-    for (int i = 0; i < *spacingLines; ++i) output.Line({});
-  }
-}
+// The giant text's lines to the output, posts apart, each post summed up as it ends.
+class CommandOutput final : public GiantTextOutput {
+ public:
+  CommandOutput(OutputLines& lines, std::optional<PostSummary>& summary)
+      : lines_(lines), summary_(summary) {}
 
-// The same with --width or posts: a line may make several row sets, and with posts the
-// spacing lines are written only between row sets of one post. Returns 0, or 1 at a row set
-// that no post can hold (`failure` says which).
-int WriteFittedRowSets(const ConvertOptions& options, LineConverter& converter, InputLines& input,
-                       OutputLines& output, std::ostream& out, MissingGlyphReport& missing,
-                       std::optional<PostSummary>& summary, std::string& failure) {
-  const bool posts = options.postBytes > 0 || options.postLines > 0;
+  void Line(const std::string& line) override { lines_.Line(line); }
+  void PostBreak(const BoardSize& endedPost) override {
+    summary_->Add(endedPost);
+    lines_.PostBreak();
+  }
+
+ private:
+  OutputLines& lines_;
+  std::optional<PostSummary>& summary_;
+};
+
+// Every line is converted and written before the next is read. An output that fails (a full
+// disk, a closed pipe) ends the conversion; the caller reports it. Returns 0, or 1 at a row
+// set that no post can hold (`failure` says which).
+int WriteGiantText(const ConvertOptions& options, LineConverter& converter, InputLines& input,
+                   OutputLines& output, std::ostream& out, MissingGlyphReport& missing,
+                   std::optional<PostSummary>& summary, std::string& failure) {
   const PostLimits limits{options.postBytes, options.postLines};
-  PostCutter cutter(limits);
-  if (posts) summary.emplace(kPostListBytes);
-  RowSetMaker maker(converter, options.width);
-  std::optional<int> spacingLines;
+  if (limits.bytes > 0 || limits.lines > 0) summary.emplace(kPostListBytes);
+  CommandOutput lines(output, summary);
+  GiantTextWriter writer(converter, {options.blankLine, options.width, limits}, lines, missing);
   std::string line;
-  std::vector<std::string> missingKeys;
   for (std::int64_t number = 1; out && input.Next(line); ++number) {
-    missingKeys.clear();
-    const auto rowSets = maker.Make(line, missingKeys);
-    for (const std::string& key : missingKeys) missing.Add(key);
-    if (!spacingLines) spacingLines = SpacingLines(options.blankLine);
-    for (const RowSet& rowSet : rowSets) {
-      if (!posts) {
-        for (const std::string& row : rowSet.rows) output.Line(row);
-        for (int i = 0; i < *spacingLines; ++i) output.Line({});
-        continue;
-      }
-      switch (cutter.Add(rowSet.size, *spacingLines)) {
-        case PostCutter::Place::kTooLarge:
-          failure = RowSetTooLarge(number, rowSet.size, limits, options.width > 0);
-          return 1;
-        case PostCutter::Place::kNewPost:
-          if (cutter.Posts() > 1) {
-            summary->Add(cutter.EndedPost());
-            output.PostBreak();
-          }
-          break;
-        case PostCutter::Place::kSamePost:
-          for (int i = 0; i < *spacingLines; ++i) output.Line({});
-          break;
-      }
-      for (const std::string& row : rowSet.rows) output.Line(row);
+    if (!writer.Add(line)) {
+      failure = RowSetTooLarge(number, writer.TooLarge(), limits, options.width > 0);
+      return 1;
     }
   }
-  if (posts && cutter.Posts() > 0) summary->Add(cutter.Post());
+  if (const auto last = writer.LastPost()) summary->Add(*last);
   return 0;
 }
 
@@ -124,10 +94,8 @@ int RunConvert(const ConvertOptions& options, std::istream& in, std::ostream& ou
   MissingGlyphReport missing(kMissingListBytes);
   std::optional<PostSummary> posts;
   try {
-    if (options.width == 0 && options.postBytes == 0 && options.postLines == 0) {
-      WriteRowSets(options, converter, input, output, out, missing);
-    } else if (std::string failure; WriteFittedRowSets(options, converter, input, output, out,
-                                                       missing, posts, failure) != 0) {
+    if (std::string failure;
+        WriteGiantText(options, converter, input, output, out, missing, posts, failure) != 0) {
       output.Flush();
       err << kProgram << failure << "\n";
       return 1;
