@@ -1,0 +1,107 @@
+// The web page's module: its glyph libraries and its conversion, bound for the page's script.
+// One options object in, one result object out; texts cross in UTF-8 (embind's strings), bytes
+// as Uint8Array.
+//
+//   loadGlyphPack(bytes)        the shipped library, unzipped; the number of its glyph files
+//   addReaderGlyph(name, bytes) a file of the reader's folder ("data/あ.txt"); false for a name
+//                               that is not in ext, low, up or data
+//   clearReaderGlyphs()
+//   convert(options)            {text, missing, error, posts: [{text, bytes, lines}]}
+//   textFile(options, shiftJis) the giant text as a file: Shift-JIS with CR LF, or UTF-8 as
+//                               tarumo2-cli writes it
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <string>
+
+#include "web/GlyphFolders.h"
+#include "web/PageConversion.h"
+
+namespace tarumo::web {
+namespace {
+
+using emscripten::val;
+
+GlyphFolders& Folders() {
+  static GlyphFolders folders;
+  return folders;
+}
+
+std::string BytesOf(const val& array) {
+  std::string bytes(array["length"].as<std::size_t>(), '\0');
+  val(emscripten::typed_memory_view(bytes.size(), bytes.data())).call<void>("set", array);
+  return bytes;
+}
+
+val Uint8ArrayOf(const std::string& bytes) {
+  return val::global("Uint8Array")
+      .new_(emscripten::typed_memory_view(bytes.size(),
+                                          reinterpret_cast<const unsigned char*>(bytes.data())));
+}
+
+struct ConvertResult {
+  std::string text;  // the lines joined by LF
+  std::string missing;
+  std::string error;
+  val posts = val::array();
+};
+
+int LoadGlyphPack(const val& bytes) {
+  return static_cast<int>(Folders().shipped().AddPack(BytesOf(bytes)));
+}
+
+bool AddReaderGlyph(const std::string& name, const val& bytes) {
+  for (const char* folder : {"ext/", "low/", "up/", "data/"}) {
+    if (name.starts_with(folder) &&
+        name.find('/', std::string(folder).size()) == std::string::npos) {
+      Folders().readers().Add(name, BytesOf(bytes));
+      return true;
+    }
+  }
+  return false;
+}
+
+void ClearReaderGlyphs() {
+  Folders().readers().Clear();
+}
+
+ConvertResult Convert(const PageOptions& options) {
+  PageResult page = ConvertPage(options, Folders());
+  ConvertResult result{JoinLines(page.lines), std::move(page.missing), std::move(page.error)};
+  for (const PagePost& post : page.posts) {
+    val entry = val::object();
+    entry.set("text", post.text);
+    entry.set("bytes", static_cast<double>(post.size.bytes));
+    entry.set("lines", static_cast<double>(post.size.lines));
+    result.posts.call<void>("push", entry);
+  }
+  return result;
+}
+
+val TextFileOf(const PageOptions& options, bool shiftJis) {
+  const TextEncoding encoding = shiftJis ? TextEncoding::kShiftJis : TextEncoding::kUtf8;
+  return Uint8ArrayOf(TextFile(ConvertPage(options, Folders(), encoding).lines, encoding));
+}
+
+}  // namespace
+}  // namespace tarumo::web
+
+EMSCRIPTEN_BINDINGS(tarumo) {
+  using namespace tarumo::web;
+  emscripten::value_object<PageOptions>("PageOptions")
+      .field("text", &PageOptions::text)
+      .field("blank", &PageOptions::blankLine)
+      .field("width", &PageOptions::width)
+      .field("postBytes", &PageOptions::postBytes)
+      .field("postLines", &PageOptions::postLines);
+  emscripten::value_object<ConvertResult>("ConvertResult")
+      .field("text", &ConvertResult::text)
+      .field("missing", &ConvertResult::missing)
+      .field("error", &ConvertResult::error)
+      .field("posts", &ConvertResult::posts);
+  emscripten::function("loadGlyphPack", &LoadGlyphPack);
+  emscripten::function("addReaderGlyph", &AddReaderGlyph);
+  emscripten::function("clearReaderGlyphs", &ClearReaderGlyphs);
+  emscripten::function("convert", &Convert);
+  emscripten::function("textFile", &TextFileOf);
+}
