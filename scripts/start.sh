@@ -3,6 +3,9 @@
 # answers, otherwise a sample line as giant text through tarumo2-cli. Arguments go to the
 # window (a text file to open).
 #
+#   bash scripts/start.sh --web [PORT]   builds the web page and serves build/web/site/ on the
+#                                        loopback with nginx (port 47310 by default), until Ctrl+C
+#
 #   TARUMO_NATIVE_BUILD, TARUMO_WINDOWS_BUILD  the build folders (default build/native and
 #                                              build/windows, those of the presets)
 set -euo pipefail
@@ -10,6 +13,13 @@ cd "$(dirname "$0")/.."
 
 native=${TARUMO_NATIVE_BUILD:-build/native}
 windows=${TARUMO_WINDOWS_BUILD:-build/windows}
+
+if [[ ${1:-} == --web ]]; then
+  bash scripts/setup.sh emscripten python3-fonttools python3-brotli >&2
+  cmake --preset web >/dev/null
+  cmake --build --preset web >&2
+  exec bash scripts/web-server.sh run "${2:-${TARUMO_WEB_PORT:-47310}}"
+fi
 
 bash scripts/setup.sh >&2
 

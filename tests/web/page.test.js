@@ -199,6 +199,22 @@ describe('the page', () => {
     assert.equal(await page.textContent('#error'), "'x' は整数ではありません");
   });
 
+  test('fits a 360 px phone: only the giant text scrolls, in its own box', async () => {
+    const phone = await openPage(browser.context, { viewport: { width: 360, height: 740 } });
+    try {
+      await fill(phone, 'input', 'とても長い一行のでかい文字は画面からはみ出す');
+      await phone.click('#convert');
+      const sizes = await phone.evaluate(() => ({
+        page: document.documentElement.scrollWidth,
+        output: document.querySelector('#output').scrollWidth,
+      }));
+      assert.ok(sizes.page <= 360, `the page is ${sizes.page} px wide`);
+      assert.ok(sizes.output > 360, `the giant text is ${sizes.output} px wide`);
+    } finally {
+      await phone.close();
+    }
+  });
+
   test('converts with the network cut, and asked nothing of another origin', async () => {
     await browser.context.setOffline(true);
     try {
