@@ -22,27 +22,36 @@ std::string ToUtf8(const std::string& cp932) {
   return Cp932ToUtf8(cp932).value_or(cp932);
 }
 
-// The giant text's lines, and each post's.
+// The giant text's lines, and each post's, joined as they come.
 class PageOutput final : public GiantTextOutput {
  public:
   explicit PageOutput(PageResult& result) : result_(result) {}
 
   void Line(const std::string& line) override {
-    result_.lines.push_back(line);
-    post_.push_back(line);
+    Append(result_.text, line);
+    Append(post_, line);
   }
   void PostBreak(const BoardSize& endedPost) override {
     EndPost(endedPost);
-    result_.lines.push_back(kPostBreak);
+    Append(result_.text, kPostBreak);
   }
   void EndPost(const BoardSize& size) {
-    result_.posts.push_back({JoinLines(post_), size});
+    result_.posts.push_back({std::move(post_), size});
     post_.clear();
+    postStarted_ = false;
   }
 
  private:
+  void Append(std::string& text, std::string_view line) {
+    bool& started = &text == &post_ ? postStarted_ : started_;
+    if (started) text += '\n';
+    started = true;
+    text += line;
+  }
+
   PageResult& result_;
-  std::vector<std::string> post_;
+  std::string post_;
+  bool started_ = false, postStarted_ = false;
 };
 
 std::string LineNumber(std::size_t number) {
@@ -70,20 +79,17 @@ std::optional<std::string> CheckLimits(const PageOptions& options) {
 
 }  // namespace
 
-std::string JoinLines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (i > 0) text += '\n';
-    text += lines[i];
-  }
-  return text;
-}
-
-std::string TextFile(const std::vector<std::string>& lines, TextEncoding encoding) {
-  const char* end = encoding == TextEncoding::kShiftJis ? "\r\n" : "\n";
+std::string TextFile(const std::string& text, TextEncoding encoding) {
+  if (text.empty()) return {};
+  if (encoding == TextEncoding::kUtf8) return text + '\n';
+  // No glyph row holds a line break: every LF ends a line.
   std::string file;
-  for (const std::string& line : lines) file.append(line).append(end);
-  return file;
+  file.reserve(text.size() + text.size() / 16);
+  for (const char c : text) {
+    if (c == '\n') file += '\r';
+    file += c;
+  }
+  return file + "\r\n";
 }
 
 PageResult ConvertPage(const PageOptions& options, const FileSystem& files, TextEncoding encoding) {

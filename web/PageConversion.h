@@ -31,8 +31,9 @@ struct PagePost {
 };
 
 struct PageResult {
-  // Every line, posts apart by a line holding only a form feed, as tarumo2-cli writes them.
-  std::vector<std::string> lines;
+  // Every line, joined by LF, posts apart by a line holding only a form feed, as tarumo2-cli
+  // writes them. A giant text has lines whenever there is an input line: three rows at least.
+  std::string text;
   std::vector<PagePost> posts;  // with post limits
   std::string missing;          // the missing-glyph message; empty when every glyph was found
   std::string error;            // why the conversion stopped; empty when it went through
@@ -43,8 +44,7 @@ struct PageResult {
 PageResult ConvertPage(const PageOptions& options, const FileSystem& files,
                        TextEncoding encoding = TextEncoding::kUtf8);
 
-// The lines joined by LF; the file: every line followed by the encoding's line end.
-std::string JoinLines(const std::vector<std::string>& lines);
-std::string TextFile(const std::vector<std::string>& lines, TextEncoding encoding);
+// The giant text as a file: every line followed by the encoding's line end.
+std::string TextFile(const std::string& text, TextEncoding encoding);
 
 }  // namespace tarumo::web
