@@ -7,7 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh emscripten python3-fonttools python3-brotli
-command -v npm >/dev/null || { echo "test-web: npm is missing (Node.js 18 or later)" >&2; exit 1; }
+# Node.js and npm run the browser tests; the machine may bring its own.
+command -v npm >/dev/null || bash scripts/setup.sh nodejs npm
 
 cmake --preset native >/dev/null
 cmake --build --preset native --target tarumo2-cli >/dev/null
