@@ -1,8 +1,9 @@
 #!/bin/sh
 # Draws every glyph of glyphs/ as a reader sees it, one page per class of characters:
 # docs/glyphs-ascii.png, glyphs-kana.png, glyphs-symbols.png, glyphs-kanji-1.png to
-# glyphs-kanji-6.png (by school year), glyphs-kanji-frequent.png and glyphs-other.png (needs
-# ImageMagick). Usage: scripts/make-glyph-gallery.sh [BUILD_DIR] [OUTPUT_FOLDER]
+# glyphs-kanji-6.png (by school year), glyphs-kanji-frequent.png, glyphs-greek-cyrillic.png,
+# glyphs-row13.png, glyphs-kanji-level1-1.png to -5.png (the rest of the first level),
+# glyphs-kanji-level2.png and glyphs-other.png (needs ImageMagick). Usage: scripts/make-glyph-gallery.sh [BUILD_DIR] [OUTPUT_FOLDER]
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build/native}

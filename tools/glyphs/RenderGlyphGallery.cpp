@@ -7,8 +7,10 @@
 // file, in its order; --numbered puts numbers from 1 under the pictures instead of their
 // characters, for a reader who is to name them unaided. --pages draws one page per class of
 // the coverage report into FOLDER (glyphs-ascii.pgm, glyphs-kana.pgm, glyphs-symbols.pgm,
-// glyphs-kanji-1.pgm ... glyphs-kanji-6.pgm, glyphs-kanji-frequent.pgm, glyphs-other.pgm), each
-// glyph on the first page whose classes hold it; a page that would be empty is not drawn.
+// glyphs-kanji-1.pgm ... glyphs-kanji-6.pgm, glyphs-kanji-frequent.pgm, glyphs-greek-cyrillic.pgm,
+// glyphs-row13.pgm, glyphs-kanji-level1-1.pgm ..., glyphs-kanji-level2.pgm, glyphs-other.pgm),
+// each glyph on the first page whose classes hold it; a page that would be empty is not drawn,
+// and a class of more than 360 glyphs is drawn on several pages.
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
@@ -33,6 +35,8 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kPageWidth = 1200;
+// A class with more glyphs than this is drawn on several pages.
+constexpr std::size_t kGlyphsPerPage = 360;
 constexpr int kLinePitch = 16;
 constexpr int kAscent = 14;
 constexpr int kMargin = 12;
@@ -232,11 +236,13 @@ struct GalleryPage {
 // goes on the last page.
 bool DrawClassPages(Pen& pen, const std::vector<Glyph>& library, const fs::path& folder) {
   const std::vector<GalleryPage> pages = {
-      {"ascii", {"ASCII (full-width)"}},       {"kana", {"hiragana", "katakana"}},
-      {"symbols", {"punctuation", "symbols"}}, {"kanji-1", {"kanji, school year 1"}},
-      {"kanji-2", {"kanji, school year 2"}},   {"kanji-3", {"kanji, school year 3"}},
-      {"kanji-4", {"kanji, school year 4"}},   {"kanji-5", {"kanji, school year 5"}},
-      {"kanji-6", {"kanji, school year 6"}},   {"kanji-frequent", {"frequent kanji"}},
+      {"ascii", {"ASCII (full-width)"}},         {"kana", {"hiragana", "katakana"}},
+      {"symbols", {"punctuation", "symbols"}},   {"kanji-1", {"kanji, school year 1"}},
+      {"kanji-2", {"kanji, school year 2"}},     {"kanji-3", {"kanji, school year 3"}},
+      {"kanji-4", {"kanji, school year 4"}},     {"kanji-5", {"kanji, school year 5"}},
+      {"kanji-6", {"kanji, school year 6"}},     {"kanji-frequent", {"frequent kanji"}},
+      {"greek-cyrillic", {"greek", "cyrillic"}}, {"row13", {"row 13"}},
+      {"kanji-level1", {"kanji, first level"}},  {"kanji-level2", {"kanji, second level (board)"}},
   };
   const tarumo::PosixTextServices text;
   std::map<std::string, std::vector<std::string>> classKeys;
@@ -247,8 +253,22 @@ bool DrawClassPages(Pen& pen, const std::vector<Glyph>& library, const fs::path&
                         const std::vector<Glyph>& glyphs) {
     std::cout << name << ": " << glyphs.size() << " glyphs\n";
     if (glyphs.empty()) return true;  // no page for a class without glyphs
-    return DrawPage(pen, glyphs, title + ": " + std::to_string(glyphs.size()) + " glyphs",
-                    (folder / ("glyphs-" + std::string(name) + ".pgm")).string());
+    const std::string heading = title + ": " + std::to_string(glyphs.size()) + " glyphs";
+    if (glyphs.size() <= kGlyphsPerPage) {
+      return DrawPage(pen, glyphs, heading,
+                      (folder / ("glyphs-" + std::string(name) + ".pgm")).string());
+    }
+    // A large class goes on several pages, each small enough to be looked at.
+    for (std::size_t first = 0, part = 1; first < glyphs.size(); first += kGlyphsPerPage, ++part) {
+      const auto end = glyphs.begin() +
+                       static_cast<std::ptrdiff_t>(std::min(first + kGlyphsPerPage, glyphs.size()));
+      const std::vector<Glyph> slice(glyphs.begin() + static_cast<std::ptrdiff_t>(first), end);
+      const std::string file = "glyphs-" + std::string(name) + "-" + std::to_string(part) + ".pgm";
+      if (!DrawPage(pen, slice, heading + ", part " + std::to_string(part),
+                    (folder / file).string()))
+        return false;
+    }
+    return true;
   };
   for (const GalleryPage& page : pages) {
     std::vector<Glyph> glyphs;
