@@ -10,7 +10,7 @@
 // glyphs-kanji-1.pgm ... glyphs-kanji-6.pgm, glyphs-kanji-frequent.pgm, glyphs-greek-cyrillic.pgm,
 // glyphs-row13.pgm, glyphs-kanji-level1-1.pgm ..., glyphs-kanji-level2.pgm, glyphs-other.pgm),
 // each glyph on the first page whose classes hold it; a page that would be empty is not drawn,
-// and a class of more than 360 glyphs is drawn on several pages.
+// and a class of more than 400 glyphs is drawn on several pages.
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
@@ -35,8 +35,8 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kPageWidth = 1200;
-// A class with more glyphs than this is drawn on several pages.
-constexpr std::size_t kGlyphsPerPage = 360;
+// A class with more glyphs than this is drawn on several pages of about equal size.
+constexpr std::size_t kGlyphsPerPage = 400;
 constexpr int kLinePitch = 16;
 constexpr int kAscent = 14;
 constexpr int kMargin = 12;
@@ -259,9 +259,11 @@ bool DrawClassPages(Pen& pen, const std::vector<Glyph>& library, const fs::path&
                       (folder / ("glyphs-" + std::string(name) + ".pgm")).string());
     }
     // A large class goes on several pages, each small enough to be looked at.
-    for (std::size_t first = 0, part = 1; first < glyphs.size(); first += kGlyphsPerPage, ++part) {
-      const auto end = glyphs.begin() +
-                       static_cast<std::ptrdiff_t>(std::min(first + kGlyphsPerPage, glyphs.size()));
+    const std::size_t parts = (glyphs.size() + kGlyphsPerPage - 1) / kGlyphsPerPage;
+    const std::size_t perPage = (glyphs.size() + parts - 1) / parts;
+    for (std::size_t first = 0, part = 1; first < glyphs.size(); first += perPage, ++part) {
+      const auto end =
+          glyphs.begin() + static_cast<std::ptrdiff_t>(std::min(first + perPage, glyphs.size()));
       const std::vector<Glyph> slice(glyphs.begin() + static_cast<std::ptrdiff_t>(first), end);
       const std::string file = "glyphs-" + std::string(name) + "-" + std::to_string(part) + ".pgm";
       if (!DrawPage(pen, slice, heading + ", part " + std::to_string(part),
