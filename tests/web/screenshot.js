@@ -16,7 +16,7 @@ try {
   await phone.screenshot({ path: phonePath, fullPage: true });
 
   const desktop = await openPage(browser.context, { viewport: { width: 1280, height: 780 } });
-  await fill(desktop, 'input', `${sample}\n鬱な日もある`);
+  await fill(desktop, 'input', `${sample}\n鬱な日も鼾をかく`);
   await desktop.selectOption('#width-preset', '1000');
   await desktop.waitForFunction(() => document.querySelector('#missing').textContent !== '');
   await desktop.evaluate(() => document.fonts.ready);
