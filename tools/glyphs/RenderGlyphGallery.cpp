@@ -35,6 +35,9 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kPageWidth = 1200;
+// A numbered sheet is looked at at twice its size; at this width it stays within the 1,568
+// dots an image viewer shows unscaled, so that no dot of a picture is smoothed away.
+constexpr int kSheetWidth = 760;
 // A class with more glyphs than this is drawn on several pages of about equal size.
 constexpr std::size_t kGlyphsPerPage = 400;
 constexpr int kLinePitch = 16;
@@ -195,7 +198,7 @@ std::vector<Glyph> Select(const std::vector<Glyph>& library, const std::string& 
 // Flows the pictures into lines of a page, a caption line under each line of pictures, under
 // a title when there is one.
 bool DrawPage(Pen& pen, const std::vector<Glyph>& glyphs, const std::string& title,
-              const std::string& path) {
+              const std::string& path, int pageWidth = kPageWidth) {
   constexpr int kEntryHeight = 3 * kLinePitch + 4 + kLinePitch + kGap;
   struct Placed {
     const Glyph* glyph;
@@ -206,11 +209,11 @@ bool DrawPage(Pen& pen, const std::vector<Glyph>& glyphs, const std::string& tit
   int x = kMargin, y = top;
   for (const Glyph& glyph : glyphs) {
     const int width = std::max(glyph.width, 16);
-    if (x > kMargin && x + width > kPageWidth - kMargin) x = kMargin, y += kEntryHeight;
+    if (x > kMargin && x + width > pageWidth - kMargin) x = kMargin, y += kEntryHeight;
     placed.push_back({&glyph, x, y});
     x += width + kGap;
   }
-  Canvas canvas(kPageWidth, y + kEntryHeight + kMargin);
+  Canvas canvas(pageWidth, y + kEntryHeight + kMargin);
   if (!title.empty()) pen.DrawText(canvas, title, kMargin, kMargin);
   for (const Placed& p : placed) {
     canvas.Fill(p.x, p.y, p.glyph->width, 3 * kLinePitch, kGround);
@@ -339,7 +342,7 @@ int main(int argc, char** argv) {
   }
   Pen pen(face);
   if (pages) return DrawClassPages(pen, glyphs, arguments[2]) ? 0 : 1;
-  if (!DrawPage(pen, glyphs, {}, arguments[2])) return 1;
+  if (!DrawPage(pen, glyphs, {}, arguments[2], numbered ? kSheetWidth : kPageWidth)) return 1;
   std::cout << glyphs.size() << " glyphs drawn\n";
   return 0;
 }
