@@ -22,36 +22,26 @@ std::string ToUtf8(const std::string& cp932) {
   return Cp932ToUtf8(cp932).value_or(cp932);
 }
 
-// The giant text's lines, and each post's, joined as they come.
+// The giant text's lines joined as they come; a post's text is the text between two post
+// breaks, so it is not kept twice.
 class PageOutput final : public GiantTextOutput {
  public:
   explicit PageOutput(PageResult& result) : result_(result) {}
 
   void Line(const std::string& line) override {
-    Append(result_.text, line);
-    Append(post_, line);
+    if (started_) result_.text += '\n';
+    started_ = true;  // a first line may be empty: an input line with no glyph at all
+    result_.text += line;
   }
   void PostBreak(const BoardSize& endedPost) override {
     EndPost(endedPost);
-    Append(result_.text, kPostBreak);
+    Line(kPostBreak);
   }
-  void EndPost(const BoardSize& size) {
-    result_.posts.push_back({std::move(post_), size});
-    post_.clear();
-    postStarted_ = false;
-  }
+  void EndPost(const BoardSize& size) { result_.posts.push_back(size); }
 
  private:
-  void Append(std::string& text, std::string_view line) {
-    bool& started = &text == &post_ ? postStarted_ : started_;
-    if (started) text += '\n';
-    started = true;
-    text += line;
-  }
-
   PageResult& result_;
-  std::string post_;
-  bool started_ = false, postStarted_ = false;
+  bool started_ = false;
 };
 
 std::string LineNumber(std::size_t number) {

@@ -25,16 +25,11 @@ enum class TextEncoding {
   kShiftJis,  // code page 932, lines end at CR LF: the window's text file
 };
 
-struct PagePost {
-  std::string text;  // its lines joined by LF
-  BoardSize size;
-};
-
 struct PageResult {
   // Every line, joined by LF, posts apart by a line holding only a form feed, as tarumo2-cli
   // writes them. A giant text has lines whenever there is an input line: three rows at least.
   std::string text;
-  std::vector<PagePost> posts;  // with post limits
+  std::vector<BoardSize> posts;  // with post limits: each post's size, in order
   std::string missing;          // the missing-glyph message; empty when every glyph was found
   std::string error;            // why the conversion stopped; empty when it went through
 };

@@ -78,11 +78,14 @@ void ClearReaderGlyphs() {
 ConvertResult Convert(const PageOptions& options) {
   PageResult page = ConvertPage(options, Folders());
   ConvertResult result{StringOf(page.text), std::move(page.missing), std::move(page.error)};
-  for (const PagePost& post : page.posts) {
+  if (page.posts.empty()) return result;
+  // Posts stand apart by a line holding only a form feed, which no glyph row holds.
+  const val texts = result.text.call<val>("split", std::string("\n\f\n"));
+  for (std::size_t i = 0; i < page.posts.size(); ++i) {
     val entry = val::object();
-    entry.set("text", StringOf(post.text));
-    entry.set("bytes", static_cast<double>(post.size.bytes));
-    entry.set("lines", static_cast<double>(post.size.lines));
+    entry.set("text", texts[i]);
+    entry.set("bytes", static_cast<double>(page.posts[i].bytes));
+    entry.set("lines", static_cast<double>(page.posts[i].lines));
     result.posts.call<void>("push", entry);
   }
   return result;
