@@ -22,8 +22,8 @@ std::string ToUtf8(const std::string& cp932) {
   return Cp932ToUtf8(cp932).value_or(cp932);
 }
 
-// The giant text's lines joined as they come; a post's text is the text between two post
-// breaks, so it is not kept twice.
+// The giant text's lines joined as they come. A post is where its lines lie in the text, not a
+// second copy, and not found again by its form-feed lines: a reader's glyph row may be one.
 class PageOutput final : public GiantTextOutput {
  public:
   explicit PageOutput(PageResult& result) : result_(result) {}
@@ -36,12 +36,16 @@ class PageOutput final : public GiantTextOutput {
   void PostBreak(const BoardSize& endedPost) override {
     EndPost(endedPost);
     Line(kPostBreak);
+    postBegin_ = result_.text.size() + 1;  // past the line end that the next line brings
   }
-  void EndPost(const BoardSize& size) { result_.posts.push_back(size); }
+  void EndPost(const BoardSize& size) {
+    result_.posts.push_back({postBegin_, result_.text.size(), size});
+  }
 
  private:
   PageResult& result_;
   bool started_ = false;
+  std::size_t postBegin_ = 0;
 };
 
 std::string LineNumber(std::size_t number) {

@@ -25,13 +25,21 @@ enum class TextEncoding {
   kShiftJis,  // code page 932, lines end at CR LF: the window's text file
 };
 
+// A post of the giant text: its lines are `text`'s bytes [begin, end), without the form-feed
+// lines around it.
+struct PagePost {
+  std::size_t begin = 0;
+  std::size_t end = 0;
+  BoardSize size;
+};
+
 struct PageResult {
   // Every line, joined by LF, posts apart by a line holding only a form feed, as tarumo2-cli
   // writes them. A giant text has lines whenever there is an input line: three rows at least.
   std::string text;
-  std::vector<BoardSize> posts;  // with post limits: each post's size, in order
-  std::string missing;          // the missing-glyph message; empty when every glyph was found
-  std::string error;            // why the conversion stopped; empty when it went through
+  std::vector<PagePost> posts;  // with post limits: each post, in order
+  std::string missing;         // the missing-glyph message; empty when every glyph was found
+  std::string error;           // why the conversion stopped; empty when it went through
 };
 
 // Converts with the glyph library of `files` (paths from its root: "data\<key>.txt"). The

@@ -13,6 +13,7 @@
 #include <emscripten/val.h>
 
 #include <string>
+#include <string_view>
 
 #include "web/GlyphFolders.h"
 #include "web/PageConversion.h"
@@ -75,17 +76,36 @@ void ClearReaderGlyphs() {
   Folders().readers().Clear();
 }
 
+// The length in UTF-16 units, a JavaScript string's, of UTF-8 text.
+std::size_t Utf16Length(std::string_view utf8) {
+  std::size_t length = 0;
+  for (const char c : utf8) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte & 0xC0) != 0x80) length += (byte & 0xF8) == 0xF0 ? 2 : 1;  // four bytes: a pair
+  }
+  return length;
+}
+
 ConvertResult Convert(const PageOptions& options) {
   PageResult page = ConvertPage(options, Folders());
   ConvertResult result{StringOf(page.text), std::move(page.missing), std::move(page.error)};
-  if (page.posts.empty()) return result;
-  // Posts stand apart by a line holding only a form feed, which no glyph row holds.
-  const val texts = result.text.call<val>("split", std::string("\n\f\n"));
-  for (std::size_t i = 0; i < page.posts.size(); ++i) {
+  // Each post is sliced from the page's string: its bytes' offsets become string indexes by
+  // one walk through the text.
+  const std::string_view text = page.text;
+  std::size_t byte = 0;
+  std::size_t index = 0;
+  const auto indexAt = [&](std::size_t offset) {
+    index += Utf16Length(text.substr(byte, offset - byte));
+    byte = offset;
+    return static_cast<double>(index);
+  };
+  for (const PagePost& post : page.posts) {
+    const double begin = indexAt(post.begin);
+    const double end = indexAt(post.end);
     val entry = val::object();
-    entry.set("text", texts[i]);
-    entry.set("bytes", static_cast<double>(page.posts[i].bytes));
-    entry.set("lines", static_cast<double>(page.posts[i].lines));
+    entry.set("text", result.text.call<val>("substring", begin, end));
+    entry.set("bytes", static_cast<double>(post.size.bytes));
+    entry.set("lines", static_cast<double>(post.size.lines));
     result.posts.call<void>("push", entry);
   }
   return result;

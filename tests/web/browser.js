@@ -40,9 +40,8 @@ export async function fill(page, id, value) {
   await page.fill(`#${id}`, String(value));
 }
 
-// The giant text as the page shows it: the text of every line of #output, posts apart by a
-// form-feed line, as tarumo2-cli writes them.
-export function shownText(page) {
+// The text of every block of #output as the page shows it: one block, or one a post.
+export function shownBlocks(page) {
   return page.evaluate(() => {
     const blockText = (block) => {
       const lines = [''];
@@ -52,7 +51,12 @@ export function shownText(page) {
       }
       return lines.join('\n');
     };
-    const blocks = [...document.querySelectorAll('#output .giant')].map(blockText);
-    return blocks.join('\n\f\n');
+    return [...document.querySelectorAll('#output .giant')].map(blockText);
   });
+}
+
+// The giant text as the page shows it, posts apart by a form-feed line, as tarumo2-cli writes
+// them.
+export async function shownText(page) {
+  return (await shownBlocks(page)).join('\n\f\n');
 }

@@ -5,7 +5,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import iconv from './cp932.js';
-import { fill, launch, openPage, shownText, siteUrl } from './browser.js';
+import { fill, launch, openPage, shownBlocks, shownText, siteUrl } from './browser.js';
 import { giantTextOf, root, runCli, shippedGlyphs } from './cli.js';
 
 const corpus = readFileSync(join(root, 'tests', 'web', 'corpus.txt'), 'utf8');
@@ -167,6 +167,29 @@ describe('a glyph folder of the reader\'s own', () => {
       assert.equal(await page.textContent('#missing'), '');
       await page.click('#glyph-folder-clear');
       assert.equal(await shownText(page), giantTextOf(runCli(text, cliArgs()).stdout));
+    } finally {
+      rmSync(work, { recursive: true, force: true });
+    }
+  });
+
+  test('may draw a row as a lone form feed: each post still holds its own lines', async () => {
+    const work = mkdtempSync(join(tmpdir(), 'tarumo-glyphs-'));
+    try {
+      const own = join(work, 'mine');
+      mkdirSync(join(own, 'data'), { recursive: true });
+      writeFileSync(join(own, 'data', 'う.txt'), '\f\r\n\f\r\n\f\r\n');
+      const merged = join(work, 'merged');
+      cpSync(shippedGlyphs, merged, { recursive: true });
+      cpSync(own, merged, { recursive: true });
+      // Three lines a post: the row sets of the two lines go to a post each.
+      await convertOnPage('う\nあ', { postLines: '3' });
+      await page.setInputFiles('#glyph-folder', own);
+      await page.waitForFunction(() => !document.querySelector('#glyph-folder-clear').hidden);
+      const post = (text) => giantTextOf(runCli(text, cliArgs({ postLines: '3' }), merged).stdout);
+      assert.deepEqual(await shownBlocks(page), [post('う'), post('あ')]);
+      await (await page.$('.post button.copy')).click();
+      assert.equal(await clipboard(), post('う'));
+      await page.click('#glyph-folder-clear');
     } finally {
       rmSync(work, { recursive: true, force: true });
     }
